@@ -1,0 +1,36 @@
+# Shared compile settings and small helpers for the areas' CMakeLists.
+
+add_library(dsp_options INTERFACE)
+target_compile_options(dsp_options INTERFACE -Wall -Wextra)
+target_include_directories(dsp_options INTERFACE ${CMAKE_SOURCE_DIR}/src)
+if(DSP_SANITIZE)
+  target_compile_options(dsp_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+                         -fno-sanitize-recover=undefined)
+  target_link_options(dsp_options INTERFACE -fsanitize=address,undefined)
+endif()
+if(DSP_TSAN)
+  target_compile_options(dsp_options INTERFACE -fsanitize=thread -fno-omit-frame-pointer)
+  target_link_options(dsp_options INTERFACE -fsanitize=thread)
+endif()
+
+# dsp_area(NAME DEPS...): a static library from every .cpp below src/NAME.
+function(dsp_area name)
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${srcs})
+  target_link_libraries(${name} PUBLIC dsp_options ${ARGN})
+endfunction()
+
+# dsp_test_dir(NAME LIBS...): one GoogleTest program from every .cpp below tests/NAME.
+# Tests labelled by file name: *_tsan_test.cpp also runs in the ThreadSanitizer build.
+function(dsp_test_dir name)
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
+  if(NOT srcs)
+    return()
+  endif()
+  add_executable(${name}_tests ${srcs})
+  target_link_libraries(${name}_tests PRIVATE ${ARGN} GTest::gtest GTest::gtest_main Threads::Threads)
+  target_include_directories(${name}_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  add_test(NAME ${name} COMMAND ${name}_tests)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "DSP_CONSOLE_DPI=96;SDL_VIDEODRIVER=dummy"
+                       TIMEOUT 600 LABELS "${name}")
+endfunction()
