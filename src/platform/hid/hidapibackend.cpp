@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <climits>
 #include <mutex>
 
@@ -37,7 +38,10 @@ class HidapiDevice : public Device {
         const int ms =
             static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, INT_MAX));
         if (gone_.load()) return ReadResult::kGone;
+        errno = 0;
         int n = hid_read_timeout(reader_, report.data() + 1, kReportSize - 1, ms);
+        // A signal that interrupts the wait is no removal.
+        if (n < 0 && errno == EINTR) return ReadResult::kTimedOut;
         if (n < 0) {
             // Report the removal once, however often the reader tries again.
             if (!gone_.exchange(true)) notices_->Notify({Notice::Kind::kRemoval, path_});
