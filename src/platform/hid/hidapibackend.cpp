@@ -76,7 +76,7 @@ std::vector<DeviceInfo> HidapiBackend::Enumerate(std::uint16_t vendor_id, std::u
     if (hid_init() != 0) return found;
     hid_device_info* list = hid_enumerate(vendor_id, product_id);
     for (hid_device_info* d = list; d != nullptr; d = d->next) {
-        if (d->path == nullptr || d->vendor_id != vendor_id) continue;
+        if (d->path == nullptr || (vendor_id != 0 && d->vendor_id != vendor_id)) continue;
         if (product_id != 0 && d->product_id != product_id) continue;
         // A device with several interfaces may be listed once per interface under one node.
         DeviceInfo info{d->vendor_id, d->product_id, d->path};
