@@ -73,6 +73,10 @@ void Canvas::FillRect(const Rect& r, Color c) {
     cairo_restore(cr_);
 }
 
+void Canvas::FillRect(const Rect& r, const Brush& brush) {
+    if (!brush.null) FillRect(r, Rgb(brush.color.r, brush.color.g, brush.color.b));
+}
+
 Pen Canvas::SetPen(const Pen& pen) {
     return std::exchange(state_.pen, pen);
 }

@@ -49,6 +49,8 @@ class Canvas {
 
     // Fills with c, blending when c is translucent; no pen, no selected brush.
     void FillRect(const Rect& r, Color c);
+    // Fills with a GDI brush: opaque, and nothing for the null brush.
+    void FillRect(const Rect& r, const Brush& brush);
 
     // --- Selected objects (each setter returns the previous one, like SelectObject).
     Pen SetPen(const Pen& pen);
