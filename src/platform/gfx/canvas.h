@@ -10,6 +10,8 @@
 #include "platform/gfx/pen.h"
 
 typedef struct _cairo cairo_t;
+typedef struct _PangoContext PangoContext;
+typedef struct _PangoLayout PangoLayout;
 
 namespace gfx {
 
@@ -123,11 +125,13 @@ class Canvas {
     void FillRuns(const std::vector<Rect>& runs, Color c);
     void StrokeAA(float width, Color c);
     void CopyPixels(const Rect& dst, const Bitmap& src, const Rect& src_rect, bool blend, bool smooth);
+    PangoLayout* MakeLayout(const std::string& utf8, const Font& font);
     void LayoutText(const std::string& utf8, const Rect& r, const Font& font, Color color, unsigned flags,
                     bool opaque, Color bk);
 
     Bitmap& target_;
     cairo_t* cr_ = nullptr;
+    PangoContext* pango_ = nullptr;  // made on the first text, shared by every layout of this canvas
     State state_;
     std::vector<State> saved_;
 };
