@@ -70,8 +70,8 @@ class Canvas {
     void MoveTo(Point p);
     void LineTo(Point p);  // draws from the current position, excluding p, and moves there
     Point CurrentPosition() const { return state_.position; }
-    void Line(Point a, Point b);  // MoveTo(a), LineTo(b)
-    void Line(Point a, Point b, const Pen& pen);
+    void Line(Point a, Point b);                  // MoveTo(a), LineTo(b)
+    void Line(Point a, Point b, const Pen& pen);  // with its own pen; the selection and position stay
     // Outline with the pen over the rectangle's outermost pixels, interior with the brush. With the null pen
     // the fill is one pixel narrower and shorter, as in GDI.
     void Rectangle(const Rect& r);
