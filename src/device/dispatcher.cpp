@@ -11,6 +11,7 @@
 #include "device/devicemodel.h"
 #include "device/firmwarestate.h"
 #include "device/images.h"
+#include "device/linkevents.h"
 #include "device/linkstate.h"
 #include "device/names.h"
 #include "device/status.h"
@@ -145,7 +146,7 @@ DispatchOutcome UpgradeBlockRequest(Link link, const std::uint8_t* p, int len) {
     } else if (link == Link::Usb) {
         SendUpgradeBlockUsb(p[1], p[2]);
     } else {
-        PrepareUpgradeBlockTcp(p[1], p[2]);
+        if (PrepareUpgradeBlockTcp(p[1], p[2])) TcpTxReady().Set();
     }
     return DispatchOutcome::Handled;
 }
