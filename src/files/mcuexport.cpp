@@ -1,8 +1,14 @@
 #include "files/mcuexport.h"
 
+#include <algorithm>
 #include <cassert>
 #include <filesystem>
+#include <mutex>
 
+#include "device/deviceimage.h"
+#include "device/images.h"
+#include "device/names.h"
+#include "device/routingimage.h"
 #include "files/numbertext.h"
 
 namespace files {
@@ -97,6 +103,39 @@ ExportResult ExportNameFile(const std::string& chosenPath,
     const std::string path = NameExportPath(chosenPath, g_NameFileCounter);
     ++g_NameFileCounter;  // used up even when the file cannot be written
     return WriteExportFile(path, BuildNameExportBytes(name));
+}
+
+ExportResult ExportMcuImages(const std::string& chosenPath, const std::array<int, kChannels>& delays,
+                             int overlayMask) {
+    std::array<std::uint8_t, EQ_USER_PARA_NUM> deviceImage{};
+    std::array<std::uint8_t, SAVE_PARA_2_END> routingImage{};
+    device::PackDeviceImage(delays);
+    {
+        std::lock_guard lock(g_ImageMutex);
+        std::copy(std::begin(g_DeviceImage), std::end(g_DeviceImage), deviceImage.begin());
+    }
+    ExportResult result = WriteExportFile(chosenPath, BuildDeviceImageExportText(deviceImage));
+    if (!result.ok) return result;
+    device::PackRoutingImage(overlayMask);
+    {
+        std::lock_guard lock(g_ImageMutex);
+        std::copy(std::begin(g_RoutingImage), std::end(g_RoutingImage), routingImage.begin());
+    }
+    return WriteExportFile(RoutingExportPath(chosenPath), BuildRoutingImageExportText(routingImage));
+}
+
+ExportResult ExportModeNameFile(const std::string& chosenPath, int slot) {
+    if (slot < 0 || slot >= kModeSlots) {
+        ExportResult result;
+        result.error = "No scene slot " + std::to_string(slot);
+        return result;
+    }
+    std::array<std::uint8_t, kExportNameBytes> name{};
+    {
+        std::lock_guard lock(g_NameMutex);
+        std::copy_n(reinterpret_cast<const std::uint8_t*>(g_ModeNames[slot]), kExportNameBytes, name.begin());
+    }
+    return ExportNameFile(chosenPath, name);
 }
 
 }  // namespace files

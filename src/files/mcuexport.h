@@ -1,11 +1,13 @@
 #pragma once
 // C-source export of the two parameter images and of a scene slot's name, for the device's MCU sources.
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "device/eqmodel.h"
 #include "files/replacingfile.h"
 
 namespace files {
@@ -43,6 +45,15 @@ struct ExportResult {
 // first file that cannot be written.
 ExportResult ExportImageFiles(const std::string& chosenPath, std::span<const std::uint8_t> deviceImage,
                               std::span<const std::uint8_t> routingImage);
+
+// The export as the main window runs it once the path is chosen: packs the model (with the window's delays
+// and overlay mask) into g_DeviceImage and writes the first file, then packs g_RoutingImage and writes the
+// second.
+ExportResult ExportMcuImages(const std::string& chosenPath, const std::array<int, kChannels>& delays,
+                             int overlayMask);
+
+// Writes the name file of g_ModeNames[slot] (slot 0..7) for the chosen path; see below.
+ExportResult ExportModeNameFile(const std::string& chosenPath, int slot);
 
 // Writes the name file for the chosen path with the current counter, which grows whether or not the file
 // could be written.

@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <mutex>
 #include <vector>
 
+#include "device/channelmodel.h"
+#include "device/images.h"
+#include "device/names.h"
+#include "files/modename.h"
 #include "testsupport.h"
 
 namespace {
@@ -92,6 +99,76 @@ TEST_F(McuExportTest, FailedImageFileStopsTheExport) {
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.failedPath, chosen);
     EXPECT_FALSE(r.error.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(McuExportTest, ExportPacksTheModelAndNamesTheSlot) {
+    g_ChannelGain[0] = 123;
+    g_RoutingMask[2] = 0x541;
+    const std::string chosen = dir_.Path("UserEq.c");
+    std::array<int, kChannels> delays{};
+    delays[0] = 77;
+    ASSERT_TRUE(files::ExportMcuImages(chosen, delays, 0x3).ok);
+    std::string device;
+    std::string routing;
+    {
+        std::lock_guard lock(g_ImageMutex);
+        device = files::BuildDeviceImageExportText(g_DeviceImage);
+        routing = files::BuildRoutingImageExportText(g_RoutingImage);
+        EXPECT_NE(std::count(std::begin(g_DeviceImage), std::end(g_DeviceImage), 0), EQ_USER_PARA_NUM);
+    }
+    EXPECT_EQ(files_test::ReadAll(chosen), device);
+    EXPECT_EQ(files_test::ReadAll(dir_.Path("UserEq.c2")), routing);
+
+    ASSERT_TRUE(files::StoreModeName(7, "Club"));
+    ASSERT_TRUE(files::ExportModeNameFile(chosen, 7).ok);
+    std::array<std::uint8_t, 20> club{'C', 'l', 'u', 'b'};
+    EXPECT_EQ(files_test::ReadAll(dir_.Path("Name1.c")), files::BuildNameExportBytes(club));
+    EXPECT_FALSE(files::ExportModeNameFile(chosen, 8).ok);
+}
+
+TEST(ModeNameTest, StoredAsGbkWithoutOverrun) {
+    files_test::ResetModel();
+    struct Case {
+        const char* name;
+        std::string bytes;  // the 20-byte row
+    } cases[] = {
+        {"Club", std::string("Club") + std::string(16, '\0')},
+        {"", std::string(20, '\0')},
+        {"\xE5\xBD\x93\xE5\x89\x8D",
+         std::string("\xB5\xB1\xC7\xB0") + std::string(16, '\0')},  // two characters
+        // ten two-byte characters fill the field
+        {"\xE4\xB8\x80\xE4\xB8\x80\xE4\xB8\x80\xE4\xB8\x80\xE4\xB8\x80\xE4\xB8\x80\xE4\xB8\x80\xE4\xB8\x80"
+         "\xE4\xB8\x80\xE4\xB8\x80",
+         [] {
+             std::string s;
+             for (int i = 0; i < 10; ++i) s += "\xD2\xBB";
+             return s;
+         }()},
+        // an eleventh is cut whole, never halved
+        {"A\xE4\xB8\x80\xE4\xB8\x80\xE4\xB8\x80\xE4\xB8\x80\xE4\xB8\x80\xE4\xB8\x80\xE4\xB8\x80\xE4\xB8\x80"
+         "\xE4\xB8\x80\xE4\xB8\x80",
+         [] {
+             std::string s = "A";
+             for (int i = 0; i < 9; ++i) s += "\xD2\xBB";
+             return s + '\0';
+         }()},
+    };
+    for (const Case& c : cases) {
+        {
+            std::lock_guard lock(g_NameMutex);
+            std::memset(g_ModeNames[3], 'x', sizeof g_ModeNames[3]);
+        }
+        ASSERT_TRUE(files::StoreModeName(3, c.name));
+        std::lock_guard lock(g_NameMutex);
+        EXPECT_EQ(std::string(g_ModeNames[3], 20), c.bytes) << c.name;
+        EXPECT_EQ(g_ModeNames[3][20], '\0');
+    }
+    EXPECT_FALSE(files::StoreModeName(8, "x"));
+    EXPECT_FALSE(files::StoreModeName(-1, "x"));
 }
 
 }  // namespace
