@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 namespace files {
@@ -40,14 +41,26 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// A link is written through, as opening it for writing would: the file it names is replaced, the link stays.
+std::string ResolveLink(const std::string& path) {
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    char* real = realpath(path.c_str(), nullptr);
+    if (!real) return path;
+    std::string target = real;
+    free(real);
+    return target;
+}
+
 }  // namespace
 
-WriteResult WriteFileReplacing(const std::string& path, std::string_view bytes) {
+WriteResult WriteFileReplacing(const std::string& chosenPath, std::string_view bytes) {
     WriteResult result;
-    if (path.empty()) {
+    if (chosenPath.empty()) {
         result.error = "Cannot create an empty file name";
         return result;
     }
+    const std::string path = ResolveLink(chosenPath);
     std::string tmpPath;
     int fd = OpenTemporary(path, tmpPath);
     if (fd < 0) {
