@@ -4,6 +4,7 @@
 #include "device/commandbuilders.h"
 #include "device/linkstate.h"
 #include "device/status.h"
+#include "device/storerequest.h"
 
 namespace device {
 
@@ -35,12 +36,12 @@ bool Start(PendingRead read) {
 }  // namespace
 
 bool StartFullRead() {
-    g_StoreModeRequest = 0;
+    CancelStore();
     return Start(PendingRead::FullRead);
 }
 
 bool StartRecall() {
-    g_StoreModeRequest = 0;
+    CancelStore();
     return Start(PendingRead::Recall);
 }
 

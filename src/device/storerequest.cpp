@@ -10,7 +10,7 @@
 namespace device {
 
 namespace {
-std::atomic<int> g_StoreSlot{0};
+std::atomic<int> g_StoreSlot{-1};  // -1: none kept, the slot in use
 }  // namespace
 
 void RequestStore(int slot) {
@@ -21,13 +21,17 @@ void RequestStore(int slot) {
 
 void CancelStore() {
     g_StoreModeRequest = 0;
+    g_StoreSlot = -1;
 }
 
 bool SendPendingStore() {
     if (g_StoreModeRequest.load() != 1) return true;
-    const std::uint8_t payload[] = {CMD_STORE_MODE, std::uint8_t(g_StoreSlot.load())};
+    const int kept = g_StoreSlot.load();
+    const std::uint8_t payload[] = {CMD_STORE_MODE,
+                                    std::uint8_t(kept >= 0 ? kept : g_CurrentModeSlot.load())};
     if (TrySendToDevice(sizeof payload, payload) == SendResult::RingFull) return false;
     g_StoreModeRequest = 0;
+    g_StoreSlot = -1;
     return true;
 }
 

@@ -1,0 +1,23 @@
+#include "mainwnd/linkstrings.h"
+
+#include "platform/res/stringtable.h"
+
+namespace mainwnd {
+
+void RegisterLinkStrings() {
+    static const res::StringEntry kEntries[] = {
+        {IDS_SAVE_DONE, "Save the data successfully!", "恭喜，保存数据成功！"},
+        {IDS_UPDATING, "Updating", "正在升级"},
+        {IDS_UPDATED, "Updated", "升级完成"},
+        {IDS_IMPORT_FAILED, "Import failed", "调用失败"},
+        {IDS_CONNECTED, "Connected", "已连接"},
+        {IDS_DISCONNECT, "Disconnect", "未连接"},
+        {IDS_UPGRADE_FAILED, "Upgrade failed!", "升级失败！"},
+    };
+    res::StringTable& table = res::ProgramStrings();
+    for (const res::StringEntry& e : kEntries) {
+        if (!table.Contains(e.id)) table.Add({e});
+    }
+}
+
+}  // namespace mainwnd

@@ -1,0 +1,16 @@
+#pragma once
+// The texts the link shows, by their string-table ids.
+constexpr int IDS_SAVE_DONE = 136;        // "Save the data successfully!"
+constexpr int IDS_UPDATING = 141;         // "Updating"
+constexpr int IDS_UPDATED = 142;          // "Updated"
+constexpr int IDS_IMPORT_FAILED = 143;    // "Import failed"
+constexpr int IDS_CONNECTED = 184;        // "Connected"
+constexpr int IDS_DISCONNECT = 185;       // "Disconnect"
+constexpr int IDS_UPGRADE_FAILED = 1000;  // "Upgrade failed!"
+
+namespace mainwnd {
+
+// Adds the texts above to the program's string table where it does not hold them yet.
+void RegisterLinkStrings();
+
+}  // namespace mainwnd

@@ -1,0 +1,106 @@
+#include "mainwnd/quenbardlg.h"
+
+#include <cstring>
+#include <mutex>
+
+#include "device/status.h"
+#include "mainwnd/linkmessages.h"
+#include "mainwnd/linkstrings.h"
+#include "platform/ui/application.h"
+#include "res/uilanguage.h"
+
+namespace {
+constexpr unsigned kPollMs = 10;
+constexpr unsigned kStatusMs = 300;
+}  // namespace
+
+CQuenbarDlg::CQuenbarDlg(ui::Application* app) : ui::Dialog(nullptr, app), m_Link(*this, *this) {
+    mainwnd::RegisterLinkStrings();
+}
+
+CQuenbarDlg::~CQuenbarDlg() {
+    StopLink();
+}
+
+bool CQuenbarDlg::OnInitDialog() {
+    StartLink();
+    return true;
+}
+
+void CQuenbarDlg::StartLink() {
+    m_Link.Start(m_LinkConfig);
+    SetTimer(TIMER_POLL, kPollMs);
+    SetTimer(TIMER_STATUS, kStatusMs);
+}
+
+void CQuenbarDlg::StopLink() {
+    if (!m_Link.Running()) return;
+    // A dispatch thread may wait in a send to this window: release it, then join.
+    App().ReleasePendingSends();
+    m_Link.Stop();
+    App().AcceptSends();
+}
+
+void CQuenbarDlg::OnClose() {
+    StopLink();
+    EndDialog(ui::IDCANCEL);
+}
+
+ui::LRESULT CQuenbarDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
+    switch (message) {
+        case WM_DEVICE_IDENTIFIED:
+            return OnDeviceIdentified(wParam, lParam);
+        case WM_DEVICE_DISCONNECTED:
+            return OnDeviceDisconnected(wParam, lParam);
+        case WM_DEVICE_IMAGE_LOADED:
+            return OnDeviceImageLoaded(wParam, lParam);
+        case WM_ROUTING_IMAGE_LOADED:
+            return OnRoutingImageLoaded(wParam, lParam);
+        case WM_UPGRADE_REQUEST:
+            return OnUpgradeRequest(wParam, lParam);
+        case WM_CHANNEL_NAME_CHANGED:
+            OnChannelNameChanged(int(wParam));
+            return 0;
+        case WM_USB_REMOVED:
+            KillTimer(TIMER_PUSH_CHANGES);
+            return 0;
+        default:
+            return ui::Dialog::WindowProc(message, wParam, lParam);
+    }
+}
+
+// Dispatch threads: the three steps the UI must finish before the next message are sends.
+void CQuenbarDlg::DeviceIdentified() {
+    SendMessage(WM_DEVICE_IDENTIFIED);
+}
+void CQuenbarDlg::DeviceImageLoaded() {
+    SendMessage(WM_DEVICE_IMAGE_LOADED);
+}
+void CQuenbarDlg::RoutingImageLoaded() {
+    SendMessage(WM_ROUTING_IMAGE_LOADED);
+}
+void CQuenbarDlg::ChannelNameChanged(int channel) {
+    PostMessage(WM_CHANNEL_NAME_CHANGED, ui::WPARAM(channel), ui::LPARAM(channel));
+}
+void CQuenbarDlg::UpgradeRequested() {
+    PostMessage(WM_UPGRADE_REQUEST);
+}
+void CQuenbarDlg::SaveDone() {
+    // Shown on the UI thread; the dispatch thread goes on at once.
+    App().PostMessageBox(res::LoadUiString(IDS_SAVE_DONE), g_MsgCaption, ui::MB_OK);
+}
+
+// Transport threads.
+void CQuenbarDlg::UsbUnknownProduct() {
+    const std::uint32_t self = Handle();
+    ui::Application& app = App();
+    app.PostMessageBox("USBD_PID_FS", "", ui::MB_OK, [&app, self](int) {
+        if (ui::Window* w = app.FromHandle(self)) w->PostMessage(ui::WM_CLOSE);
+    });
+}
+void CQuenbarDlg::UsbUpgradeDeviceOpened() {
+    PostMessage(WM_UPGRADE_REQUEST);
+}
+void CQuenbarDlg::UsbRemoved() {
+    PostMessage(WM_USB_REMOVED);
+}

@@ -1,0 +1,168 @@
+#include <thread>
+
+#include "device/commandbuilders.h"
+#include "device/commands.h"
+#include "device/devicemodel.h"
+#include "device/sendtodevice.h"
+#include "device/storerequest.h"
+#include "dialogs/dialoglogo.h"
+#include "dialogs/loadpercent.h"
+#include "windowfixture.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class BothLinksWindow : public WindowE2eTest, public ::testing::WithParamInterface<bool> {};
+
+INSTANTIATE_TEST_SUITE_P(Link, BothLinksWindow, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Usb" : "Tcp"; });
+
+TEST_P(BothLinksWindow, ConnectIdentifyReadAndSync) {
+    Start(GetParam(), {device::ModelCodeFor(7), 211118, "MEDIA"});
+    stand->SetChannelName(0, "Front");
+    Synchronise();
+    EXPECT_EQ(g_DeviceModel, 7);
+    EXPECT_EQ(g_FirmwareDate, 211118);
+    EXPECT_EQ(dlg->VersionText(), stand->VersionText());
+    EXPECT_EQ(progressShown.load(), 1);
+    EXPECT_EQ(ConsoleImage(), stand->MainImage());
+    ASSERT_TRUE(RunUntil([&] {
+        std::lock_guard lock(g_NameMutex);
+        return std::string(g_ChannelNames[0]) == "Front";
+    }));
+    // A model change reaches the device's image byte for byte.
+    g_EqGain[3][5] = 17;
+    g_LowPassFreq[9] = 12345;
+    g_RoutingMask[2] = 0x3F;
+    ASSERT_TRUE(RunUntil(
+        [&] {
+            std::lock_guard lock(g_ImageMutex);
+            return stand->MainImage() ==
+                       std::vector<std::uint8_t>(g_DeviceImage, g_DeviceImage + EQ_USER_PARA_NUM) &&
+                   stand->RoutingImage() ==
+                       std::vector<std::uint8_t>(g_RoutingImage, g_RoutingImage + SAVE_PARA_2_END) &&
+                   g_DeviceImage[device::DeviceRecordOffset(3) + 62 + 11] == 17;
+        },
+        5s));
+    EXPECT_EQ(progressShown.load(), 1);  // the full read runs once per connection
+}
+
+TEST_P(BothLinksWindow, SceneSaveStoresTheWholeSceneAndRecallLoadsIt) {
+    Start(GetParam());
+    Synchronise();
+    for (int c = 0; c < kChannels; ++c) g_EqGain[c][30] = 40 + c;  // changes in many chunks
+    device::RequestStore(4);
+    g_CurrentModeSlot = 1;  // as a status reply might say meanwhile
+    ASSERT_TRUE(
+        RunUntil([&] { return stand->CountReceived(CMD_STORE_MODE) == 1 && !boxes.Boxes().empty(); }));
+    const std::vector<std::uint8_t> saved = stand->SlotMainImage(4);
+    EXPECT_EQ(saved, ConsoleImage());
+    EXPECT_EQ(boxes.Boxes().back().text, "Save the data successfully!");
+    // The device forgets the scene; a recall of slot 4 brings it back into the model.
+    const std::uint8_t reset[] = {CMD_FACTORY_RESET};
+    device::SendToDevice(1, reset);
+    ASSERT_TRUE(RunUntil([&] { return stand->CountReceived(CMD_FACTORY_RESET) == 1; }));
+    g_EqGain[0][30] = 150;
+    dlg->StartRecallRead(4);
+    ASSERT_TRUE(RunUntil([&] { return g_EqGain[0][30] == 40 && Synced(); }));
+    EXPECT_EQ(g_EqGain[11][30], 51);
+}
+
+TEST_P(BothLinksWindow, MissingBlockMakesTheWatchdogRepeatTheRead) {
+    Start(GetParam());
+    standin::Faults f;
+    f.missingBlock = 60;
+    f.missingBlockReads = 1;
+    stand->SetFaults(f);
+    stand->InjectOutOfRangeValues();
+    Synchronise();
+    EXPECT_EQ(stand->CountReceived(CMD_READ_MODE), 2);
+    // The model holds what the second read brought, repaired.
+    EXPECT_EQ(g_ChannelGain[0], 0);
+    EXPECT_EQ(g_MasterVolume, 60);
+    EXPECT_EQ(g_EqFreq[0][0], 20);
+    EXPECT_EQ(g_EqGain[0][0], 300);
+    EXPECT_EQ(g_HighLevelMixVolume, 60);
+    EXPECT_EQ(g_RoutingMask[0] & ~0xFFFFF, 0);
+    // The repaired values go back to the device.
+    ASSERT_TRUE(RunUntil([&] { return stand->MainImage()[18] == 60; }, 5s));
+}
+
+TEST_P(BothLinksWindow, FirmwareOf1121BytesIsTransferredAndVerified) {
+    Start(GetParam());
+    Synchronise();
+    std::vector<std::uint8_t> file(1121);
+    for (int i = 0; i < 1120; ++i) file[i] = std::uint8_t(i * 13 + 7) == 0xFF ? 1 : std::uint8_t(i * 13 + 7);
+    file[1120] = device::Checksum8(file.data(), 1120);
+    {
+        std::lock_guard lock(g_FirmwareMutex);
+        g_FirmwareImage = file;
+        g_FirmwarePath = "system.img";
+    }
+    dlg->KillTimer(10);  // what choosing the file does
+    device::SendSingleByteCommand(CMD_ENTER_UPGRADE);
+    ASSERT_TRUE(RunUntil([&] { return stand->UpgradesCompleted() == 1; }, 20s));
+    EXPECT_TRUE(stand->FirmwareVerified());
+    EXPECT_EQ(stand->ReceivedFirmware(), std::vector<std::uint8_t>(file.begin(), file.end() - 1));
+    EXPECT_EQ(g_UpgradeRunning, 0);
+    {
+        std::lock_guard lock(g_FirmwareMutex);
+        EXPECT_TRUE(g_FirmwarePath.empty());
+    }
+    // The device comes back and is read again.
+    ASSERT_TRUE(RunUntil([&] { return stand->CountReceived(CMD_READ_MODE) == 2 && Synced(); }, 20s));
+}
+
+TEST_F(WindowE2eTest, UsbRemovalDuringAReadEndsTheProgressAndBringsBackTheChooser) {
+    StartUsb();
+    standin::Faults f;
+    f.silentReads = 1;
+    stand->SetFaults(f);
+    std::atomic<bool> progressEnded{false};
+    // The removal comes while the progress dialog waits; the device returns while the chooser waits.
+    // (After a status tick has seen the link: a device gone before that one is never shown as lost.)
+    auto unplug = When([&] { return stand->CountReceived(CMD_READ_MODE) == 1; },
+                       [&] {
+                           std::this_thread::sleep_for(400ms);
+                           usb->Unplug();
+                       });
+    auto replug = When([&] { return choosersShown.load() == 1; },
+                       [&] {
+                           progressEnded = g_Progress.load() == 1000;
+                           usb->Plug();
+                       });
+    Synchronise();
+    EXPECT_TRUE(progressEnded);
+    EXPECT_EQ(choosersShown, 1);
+    EXPECT_EQ(progressShown, 2);
+    EXPECT_EQ(stand->CountReceived(CMD_READ_MODE), 2);
+    EXPECT_GE(dlg->ModelLayoutsApplied(), 1);
+}
+
+TEST_F(WindowE2eTest, TcpDropDuringAReadEndsTheLoadAndAReconnectReadsAgain) {
+    StartTcp();
+    standin::Faults f;
+    f.silentReads = 1;
+    stand->SetFaults(f);
+    auto drop =
+        When([&] { return stand->CountReceived(CMD_READ_MODE) == 1; }, [&] { server->DropConnection(); });
+    ASSERT_TRUE(RunUntil([&] { return stand->CountReceived(CMD_READ_MODE) == 2 && Synced(); }));
+    EXPECT_EQ(progressShown, 2);
+    EXPECT_EQ(choosersShown, 0);  // only a lost USB device brings the chooser back
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(WindowE2eTest, SilentDeviceEndsWithImportFailed) {
+    StartTcp();
+    standin::Faults f;
+    f.silentReads = 100;
+    stand->SetFaults(f);
+    ASSERT_TRUE(RunUntil([&] { return !boxes.Boxes().empty(); }, 15s));
+    EXPECT_EQ(boxes.Boxes()[0].text, "Import failed");
+    EXPECT_EQ(stand->CountReceived(CMD_READ_MODE), 4);  // the request and three resends
+    EXPECT_EQ(g_Progress, 1000u);
+    EXPECT_EQ(dlg->LoadState(), 8);  // no new read until the link is lost
+}
+
+}  // namespace
