@@ -27,6 +27,7 @@
 #include "device/status.h"
 #include "device/upgradeblocks.h"
 #include "platform/hid/loopbackbackend.h"
+#include "resetlink.h"
 
 class LinkTarget : public device::DispatchTarget, public device::LinkListener {
   public:
@@ -64,22 +65,7 @@ class LinkE2eTest : public ::testing::Test {
         server.reset();
         ResetAll();
     }
-    static void ResetAll() {
-        device::ResetStatus();
-        device::ResetImages();
-        device::ResetNames();
-        device::ResetFirmware();
-        device::ResetLinkState();
-        device::ResetEqModel();
-        device::ResetChannelModel();
-        device::ClearTcpUpgradeFrame();
-        device::g_DeviceImageRead.Begin();
-        device::g_RoutingImageRead.Begin();
-        g_UsbTxRing.Drain();
-        g_TcpTxRing.Drain();
-        g_UsbRxRing.Drain();
-        g_TcpRxRing.Drain();
-    }
+    static void ResetAll() { ResetLinkGlobals(); }
 
     // The stand-in over loopback TCP, and the link pointed at it.
     void StartTcp(standin::Options options = {}) {

@@ -31,6 +31,7 @@
 #include "platform/hid/loopbackbackend.h"
 #include "platform/ui/application.h"
 #include "platform/ui/messagebox.h"
+#include "resetlink.h"
 
 class WindowE2eTest : public ::testing::Test {
   protected:
@@ -47,22 +48,7 @@ class WindowE2eTest : public ::testing::Test {
         server.reset();
         ResetAll();
     }
-    static void ResetAll() {
-        device::ResetStatus();
-        device::ResetImages();
-        device::ResetNames();
-        device::ResetFirmware();
-        device::ResetLinkState();
-        device::ResetEqModel();
-        device::ResetChannelModel();
-        device::ClearTcpUpgradeFrame();
-        device::g_DeviceImageRead.Begin();
-        device::g_RoutingImageRead.Begin();
-        g_UsbTxRing.Drain();
-        g_TcpTxRing.Drain();
-        g_UsbRxRing.Drain();
-        g_TcpRxRing.Drain();
-    }
+    static void ResetAll() { ResetLinkGlobals(); }
 
     void MakeWindow(const device::LinkConfig& config) {
         dlg = std::make_unique<CQuenbarDlg>(&app);
