@@ -20,7 +20,7 @@ int DeviceLink::TcpState() const {
 }
 
 void DeviceLink::DropTcp() {
-    if (tcp_) tcp_->Client().Close();
+    if (tcp_) tcp_->Drop();
 }
 
 void DeviceLink::Start(const LinkConfig& config) {

@@ -16,12 +16,18 @@ constexpr auto kConnectPeriod = 1000ms;
 constexpr auto kUsbPause = 2000ms;
 constexpr auto kNetworkCheck = 300ms;
 constexpr auto kSendPacing = 5ms;
-constexpr auto kIdleCheck = 100ms;  // how often a thread without a connection looks again
+constexpr auto kIdleCheck = 1000ms;  // a thread without a connection looks again at least this often
 }  // namespace
 
 TcpTransport::~TcpTransport() {
     client_.Socket().Close();
     client_.SetState(0);
+}
+
+void TcpTransport::Drop() {
+    // The receive and send threads wait for the next connection on this event.
+    connected_.Reset();
+    client_.Close();
 }
 
 void TcpTransport::Start(sys::WorkerGroup& group) {
@@ -70,7 +76,7 @@ void TcpTransport::ReceiveThread(std::stop_token stop) {
         const net::IoResult got = client_.Socket().Receive(buffer, sizeof buffer);
         if (got.status != net::IoStatus::kOk) {
             // The peer closed or the connection broke: close, and the connect thread reconnects.
-            if (client_.GetState() != 0) client_.Close();
+            if (client_.GetState() != 0) Drop();
             continue;
         }
         for (std::size_t i = 0; i < got.bytes; ++i) {
@@ -90,7 +96,7 @@ void TcpTransport::ReceiveThread(std::stop_token stop) {
 bool TcpTransport::Send(const void* data, std::size_t size) {
     const net::IoResult sent = client_.Socket().SendAll(data, size);
     if (sent.status != net::IoStatus::kOk) {
-        client_.Close();
+        Drop();
         return false;
     }
     client_.SetState(1);

@@ -22,8 +22,9 @@ class TcpTransport {
     ~TcpTransport();
 
     void Start(sys::WorkerGroup& group);
-    // Wakes a thread blocked on the socket (for stopping the link).
-    void Shutdown() { client_.Close(); }
+    // Ends the connection (the connect thread makes a new one); wakes a thread blocked on the socket.
+    void Drop();
+    void Shutdown() { Drop(); }
 
     CTcpClient& Client() { return client_; }
 

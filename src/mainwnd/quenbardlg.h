@@ -97,7 +97,7 @@ class CQuenbarDlg : public ui::Dialog, public device::DispatchTarget, public dev
     int m_LayoutsApplied = 0;
     bool m_NamesRequested = false;  // CMD_REQUEST_NAMES went out in this full read
     unsigned m_StatusPollTick = 0;  // TIMER_POLL ticks since the last status query, 0..29
-    bool m_LinkWasUp = false;
+    bool m_PollFast = true;         // TIMER_POLL runs every 10 ms (a link is up) or every 100 ms
 
     // As last shown by the status tick.
     int m_SaveModeSlotShown = 0;

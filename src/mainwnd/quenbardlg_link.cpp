@@ -21,6 +21,8 @@
 #include "res/uilanguage.h"
 
 namespace {
+constexpr unsigned kPollMs = 10;
+constexpr unsigned kIdlePollMs = 100;
 constexpr unsigned kPushMs = 100;
 constexpr unsigned kWatchdogMs = 100;
 constexpr unsigned kPollsPerQuery = 30;
@@ -59,6 +61,11 @@ void CQuenbarDlg::EndLoad() {
 
 void CQuenbarDlg::OnPollTick() {
     const bool linkUp = g_UsbConnected.load() == 1 || m_Link.TcpState() != 0;
+    // Without a link the tick has nothing to do: it slows down, so an idle console costs next to nothing.
+    if (linkUp != m_PollFast) {
+        m_PollFast = linkUp;
+        SetTimer(TIMER_POLL, linkUp ? kPollMs : kIdlePollMs);
+    }
     if (linkUp) {
         if (m_StatusPollTick == 0) device::SendStatusQuery();
         if (++m_StatusPollTick >= kPollsPerQuery) m_StatusPollTick = 0;
