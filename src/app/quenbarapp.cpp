@@ -3,8 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/placeholdermainwindow.h"
 #include "app/uilanguage.h"
+#include "mainwnd/quenbardlg.h"
+#include "platform/hid/hidapibackend.h"
 #include "platform/backend/headless.h"
 #include "platform/res/stringtable.h"
 #include "platform/sys/language.h"
@@ -81,7 +82,9 @@ bool CQuenbarApp::InitInstance() {
     // where nothing has been started or shown yet either.
     if (!IsFirstInstance(application)) return false;
 
-    app::PlaceholderMainWindow mainWindow(&application);
+    hid::HidapiBackend hidDevices;
+    CQuenbarDlg mainWindow(&application);
+    mainWindow.SetLinkConfig({&hidDevices, cl_.device.host, cl_.device.port});
     application.SetMainWindow(&mainWindow);
     if (mainWindow.DoModal() < 0) {
         ReportStartFailure(mainWindow.CreateError());

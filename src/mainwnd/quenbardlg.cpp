@@ -12,10 +12,18 @@
 namespace {
 constexpr unsigned kPollMs = 10;
 constexpr unsigned kStatusMs = 300;
+// The skin's size at 96 DPI and its plain background, until the skinned window is drawn.
+constexpr int kSkinWidth = 1272;
+constexpr int kSkinHeight = 676;
+constexpr gfx::Color kBackground = gfx::Rgb(0x21, 0x2C, 0x3D);
 }  // namespace
 
 CQuenbarDlg::CQuenbarDlg(ui::Application* app) : ui::Dialog(nullptr, app), m_Link(*this, *this) {
     mainwnd::RegisterLinkStrings();
+    const int dpi = App().Dpi();
+    SetInitialSize(kSkinWidth * dpi / 96, kSkinHeight * dpi / 96);
+    SetTitle("DSP Console");
+    SetBackground(kBackground);
 }
 
 CQuenbarDlg::~CQuenbarDlg() {
