@@ -165,4 +165,33 @@ TEST_F(WindowE2eTest, SilentDeviceEndsWithImportFailed) {
     EXPECT_EQ(dlg->LoadState(), 8);  // no new read until the link is lost
 }
 
+TEST_F(WindowE2eTest, UnknownProductShowsItsBoxAndClosesTheProgram) {
+    auto other = hid.Plug(0x048E, 0x1234);
+    MakeWindow({&hid, "", 0});
+    ASSERT_TRUE(RunUntil([&] { return !dlg->Link().Running(); }));
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "USBD_PID_FS");
+}
+
+TEST_F(WindowE2eTest, UsbRemovalDuringAnUpgradeEndsItAsFailed) {
+    StartUsb();
+    Synchronise();
+    std::vector<std::uint8_t> file(5000, 0x11);
+    file.back() = device::Checksum8(file.data(), file.size() - 1);
+    {
+        std::lock_guard lock(g_FirmwareMutex);
+        g_FirmwareImage = file;
+        g_FirmwarePath = "system.img";
+    }
+    confirmChooser = true;
+    auto unplug = When([&] { return stand->CountReceived(CMD_UPGRADE_BLOCK) >= 5; }, [&] { usb->Unplug(); });
+    device::SendSingleByteCommand(CMD_ENTER_UPGRADE);
+    ASSERT_TRUE(RunUntil([&] { return !boxes.Boxes().empty() && g_UpgradeRunning.load() == 0; }));
+    EXPECT_EQ(boxes.Boxes()[0].text, "Upgrade failed!");
+    EXPECT_EQ(g_UpgradeLastBlock, 0);
+    EXPECT_EQ(g_Progress, 1000u);
+    std::lock_guard lock(g_FirmwareMutex);
+    EXPECT_FALSE(g_FirmwarePath.empty());  // kept for a device that comes back in upgrade mode
+}
+
 }  // namespace

@@ -38,7 +38,10 @@ class WindowE2eTest : public ::testing::Test {
     WindowE2eTest() : app(std::make_unique<ui::HeadlessBackend>(ui::HeadlessBackend::Clock::kReal)) {
         app.SetModalObserver([this](ui::Window& w) {
             if (dynamic_cast<CLoadPercent*>(&w)) ++progressShown;
-            if (dynamic_cast<CDialogLogo*>(&w)) ++choosersShown;
+            if (dynamic_cast<CDialogLogo*>(&w)) {
+                ++choosersShown;
+                if (confirmChooser) w.PostMessage(ui::WM_COMMAND, ui::MAKEWPARAM(ui::IDOK, ui::BN_CLICKED));
+            }
         });
     }
     void SetUp() override { ResetAll(); }
@@ -114,6 +117,7 @@ class WindowE2eTest : public ::testing::Test {
     ui::MessageBoxRecorder boxes{app};
     std::atomic<int> progressShown{0};  // progress dialogs shown so far
     std::atomic<int> choosersShown{0};  // model choosers shown so far
+    bool confirmChooser = false;        // the user picks the preselected model at once
     hid::LoopbackBackend hid;
     std::unique_ptr<standin::DeviceStandIn> stand;
     std::unique_ptr<standin::StandInTcpServer> server;
