@@ -194,4 +194,31 @@ TEST_F(WindowE2eTest, UsbRemovalDuringAnUpgradeEndsItAsFailed) {
     EXPECT_FALSE(g_FirmwarePath.empty());  // kept for a device that comes back in upgrade mode
 }
 
+TEST_F(WindowE2eTest, ADeviceSilentForTenSecondsEndsTheUpgradeAsFailed) {
+    StartTcp();
+    Synchronise();
+    std::vector<std::uint8_t> file(600, 0x22);
+    file.back() = device::Checksum8(file.data(), file.size() - 1);
+    {
+        std::lock_guard lock(g_FirmwareMutex);
+        g_FirmwareImage = file;
+        g_FirmwarePath = "system.img";
+    }
+    // The device says it is ready and then never asks for a block.
+    auto silence = When([&] { return stand->CountReceived(CMD_ENTER_UPGRADE) == 1; },
+                        [&] {
+                            standin::Faults f;
+                            f.silent = true;
+                            stand->SetFaults(f);
+                        });
+    device::SendSingleByteCommand(CMD_ENTER_UPGRADE);
+    ASSERT_TRUE(RunUntil([&] { return !boxes.Boxes().empty(); }, 20s));
+    EXPECT_EQ(boxes.Boxes()[0].text, "Upgrade failed!");
+    EXPECT_EQ(g_UpgradeRunning, 0);
+    EXPECT_EQ(stand->CountReceived(CMD_UPGRADE_START), 1);
+    // Ordinary commands go out again.
+    const int polls = stand->CountReceived(CMD_QUERY_STATUS);
+    ASSERT_TRUE(RunUntil([&] { return stand->CountReceived(CMD_QUERY_STATUS) > polls; }));
+}
+
 }  // namespace
