@@ -48,6 +48,7 @@ void TcpTransport::ConnectThread(std::stop_token stop) {
             g_TcpRxRing.RequestDrain();
             TcpRxReady().Set();
             for (int i = 0; i < 100 && g_TcpRxRing.DrainPending(); ++i) sys::SleepFor(1ms, stop);
+            if (g_TcpRxRing.DrainPending()) continue;  // its consumer is busy: try again next round
             if (!client_.Connect(stop)) continue;
             ++connection_;
             connected_.Set();

@@ -78,12 +78,13 @@ bool UsbTransport::Scan(std::stop_token stop) {
 }
 
 void UsbTransport::Removed() {
-    g_UsbConnected = 0;
-    g_Progress = kProgressDone;
+    // The handle goes before the link is marked down: discovery opens a new device only after that.
     {
         std::lock_guard lock(deviceMutex_);
         device_.reset();
     }
+    g_UsbConnected = 0;
+    g_Progress = kProgressDone;
     g_DeviceIdentified = 0;
     g_MediaVersionReceived = 0;
     listener_.UsbRemoved();
