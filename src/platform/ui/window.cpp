@@ -204,6 +204,13 @@ void Window::SetWindowText(const std::string& text) {
     SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+std::string Window::GetWindowText() const {
+    if (!IsCreated() || app_->IsUiThread()) return text_;
+    std::string copy;
+    app_->RunOnUiThread([&] { copy = text_; }, Handle());
+    return copy;
+}
+
 void Window::SetFont(const gfx::Font& font, bool redraw) {
     font_ = font;
     if (redraw && IsCreated()) Invalidate();

@@ -78,7 +78,7 @@ class Window {
     unsigned Style() const { return style_; }
     void ModifyStyle(unsigned remove, unsigned add) { style_ = (style_ & ~remove) | add; }
     void SetWindowText(const std::string& text);
-    std::string GetWindowText() const { return text_; }
+    std::string GetWindowText() const;  // any thread
     void SetFont(const gfx::Font& font, bool redraw = true);
     const gfx::Font& GetFont() const { return font_; }
     // A window that answers the hit test with HTTRANSPARENT: presses on it reach the window below (a static

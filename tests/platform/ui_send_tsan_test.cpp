@@ -3,6 +3,7 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/ui/messagebox.h"
 #include "ui_fixture.h"
 
 namespace ui::testing {
@@ -180,6 +181,26 @@ TEST_F(UiSendTest, AModalDialogsLoopServesSendsToTheWindowItDisabled) {
     worker.join();
     EXPECT_EQ(got, 1);
     EXPECT_TRUE(top.IsWindowEnabled());
+}
+
+TEST_F(UiSendTest, ABoxPostedFromAWorkerIsShownLaterOnTheUiThread) {
+    MessageBoxRecorder boxes(app);
+    std::atomic<bool> worker_done{false};
+    int answer = 0;
+    std::thread worker([&] {
+        app.PostMessageBox("Save the data successfully!", "Alert", MB_OK, [&](int a) {
+            EXPECT_TRUE(app.IsUiThread());
+            answer = a;
+        });
+        worker_done = true;
+    });
+    worker.join();  // the worker never waited for the box
+    EXPECT_TRUE(worker_done);
+    EXPECT_TRUE(boxes.Boxes().empty());
+    hl.RunPending();
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "Save the data successfully!");
+    EXPECT_EQ(answer, IDOK);
 }
 
 }  // namespace
