@@ -203,5 +203,22 @@ TEST_F(UiSendTest, ABoxPostedFromAWorkerIsShownLaterOnTheUiThread) {
     EXPECT_EQ(answer, IDOK);
 }
 
+TEST_F(UiSendTest, AWorkerReachesAChildByIdAndSetsItsTextThroughTheUiThread) {
+    LogWindow version(&app, nullptr, "version");
+    version.Create(&top, 1275, gfx::RectFromSize(0, 60, 80, 20));
+    std::atomic<bool> done{false};
+    std::string seen;
+    std::thread worker([&] {
+        top.SetDlgItemText(1275, "DSP-1 221130");
+        seen = top.GetDlgItemText(1275);
+        done = true;
+        app.Post([] {});
+    });
+    app.RunModalLoop([&] { return done.load(); });
+    worker.join();
+    EXPECT_EQ(seen, "DSP-1 221130");
+    EXPECT_EQ(version.GetWindowText(), "DSP-1 221130");
+}
+
 }  // namespace
 }  // namespace ui::testing

@@ -83,10 +83,21 @@ Window* Window::GetTopLevel() {
 }
 
 Window* Window::GetDlgItem(int id) const {
-    for (Window* c : children_) {
-        if (c->id_ == id) return c;
-    }
-    return nullptr;
+    Window* found = nullptr;
+    auto find = [&] {
+        for (Window* c : children_) {
+            if (c->id_ == id) {
+                found = c;
+                return;
+            }
+        }
+    };
+    // The tree belongs to the UI thread; a worker asks it.
+    if (IsCreated() && !app_->IsUiThread())
+        app_->RunOnUiThread(find, Handle());
+    else
+        find();
+    return found;
 }
 
 gfx::Rect Window::GetWindowRect() const {
@@ -279,8 +290,25 @@ gfx::Bitmap Window::Render() {
     return bitmap;
 }
 
+void Window::SetDlgItemText(int id, const std::string& text) {
+    if (Window* item = GetDlgItem(id)) item->SetWindowText(text);
+}
+
+std::string Window::GetDlgItemText(int id) const {
+    const Window* item = GetDlgItem(id);
+    return item ? item->GetWindowText() : std::string();
+}
+
 Window* Window::SetFocus() {
     return app_->input_.SetFocus(this);
+}
+
+Window* Window::GetFocus() const {
+    return app_->GetFocus();
+}
+
+void Window::ReleaseCapture() const {
+    app_->ReleaseCapture();
 }
 
 bool Window::HasFocus() const {

@@ -58,7 +58,7 @@ class Window {
     Window* GetTopLevel();
     bool IsTopLevel() const { return IsCreated() && parent_ == nullptr; }
     const std::vector<Window*>& Children() const { return children_; }
-    // The direct child with this id, or null.
+    // The direct child with this id, or null (any thread).
     Window* GetDlgItem(int id) const;
 
     // Geometry.
@@ -115,10 +115,16 @@ class Window {
     gfx::Bitmap Render();
     bool RenderToPng(const std::string& path) { return Render().SavePng(path); }
 
+    // Texts of children by id (SetDlgItemText does nothing when there is no such child).
+    void SetDlgItemText(int id, const std::string& text);
+    std::string GetDlgItemText(int id) const;
+
     // Focus, capture, mouse tracking.
     Window* SetFocus();  // returns the window that had the focus
     bool HasFocus() const;
+    Window* GetFocus() const;  // the application's focus window, wherever it is
     Window* SetCapture();
+    void ReleaseCapture() const;
     void TrackMouseEvent(unsigned flags, int hover_ms = HOVER_DEFAULT);
 
     int MessageBox(const std::string& text, const std::string& caption = "", unsigned flags = MB_OK);
