@@ -1,24 +1,37 @@
 #!/usr/bin/env bash
-# smoke.sh PROGRAM SCREENSHOT: runs PROGRAM under Xvfb at 96 DPI, checks that its 1272x676 main window appears
+# smoke.sh PROGRAM SCREENSHOT: runs PROGRAM on its own Xvfb at 96 DPI, checks that its 1272x676 main window appears
 # painted with the placeholder skin's background, closes it with Alt+F4 and expects exit code 0.
 set -euo pipefail
 program=$1
 shot=$2
-if [ -z "${SMOKE_INNER:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96" env SMOKE_INNER=1 "$0" "$@"
-fi
 export DSP_CONSOLE_DPI=96
 # A clean session: no desktop bus to start on demand, a runtime directory of our own.
 export DBUS_SESSION_BUS_ADDRESS=disabled:
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
-trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+pid=""
+xvfb=""
+cleanup() {
+    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+    rm -rf "$XDG_RUNTIME_DIR"
+}
+trap cleanup EXIT
 # SDL, X11 and fontconfig keep allocations for the life of the process; leak checks belong to the unit tests.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
+# Our own X server on a display number it picks itself (-displayfd), so parallel runs never collide.
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -dpi 96 -nolisten tcp 3>"$XDG_RUNTIME_DIR/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 1 100); do
+    [ -s "$XDG_RUNTIME_DIR/display" ] && break
+    sleep 0.1
+done
+[ -s "$XDG_RUNTIME_DIR/display" ] || { echo "smoke: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$XDG_RUNTIME_DIR/display")"
+
 fail() {
     echo "smoke: $*" >&2
-    kill "$pid" 2>/dev/null || true
     exit 1
 }
 
@@ -63,5 +76,6 @@ set +e
 wait "$pid"
 rc=$?
 set -e
+pid=""
 [ "$rc" = 0 ] || fail "exit code $rc after close, expected 0"
 echo "smoke: ok (window ${width}x${height} at ${x},${y}, background $colour)"
