@@ -241,6 +241,12 @@ bool Window::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return true;
 }
 
+LRESULT Window::NotifyParent(unsigned code) {
+    if (!parent_) return 0;
+    return parent_->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id_), code),
+                                reinterpret_cast<LPARAM>(this));
+}
+
 UINT_PTR Window::SetTimer(UINT_PTR id, unsigned elapse_ms) {
     if (!IsCreated() || !app_->IsUiThread()) return 0;
     app_->timers_.Set(Handle(), id, elapse_ms, app_->Now());

@@ -102,6 +102,8 @@ class Window {
     // destroyed window.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // A control's notice: WM_COMMAND (id, code) with this window, sent to the parent. Returns its result.
+    LRESULT NotifyParent(unsigned code);
 
     // Timers fire WM_TIMER on the UI thread, nested modal loops included. Setting an id again restarts it.
     UINT_PTR SetTimer(UINT_PTR id, unsigned elapse_ms);
