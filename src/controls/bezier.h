@@ -3,14 +3,10 @@
 // segments. The graph reuses one CBezier for its own channel and for every overlay channel in turn.
 #include "controls/graphgeometry.h"
 
-namespace controls {
-
-struct PointF {
-    float x = 0, y = 0;
-    bool operator==(const PointF&) const = default;
-};
-
-}  // namespace controls
+namespace gfx {
+class Canvas;
+struct Color;
+}  // namespace gfx
 
 class CBezier {
   public:
@@ -36,6 +32,12 @@ class CBezier {
     int HitTestBand(int x, int y, int band) const;
     // -1 on the left Q handle, 1 on the right one, else 0. `band` is the selected band.
     int HitTestQHandle(int x, int y, int band, int offset) const;
+
+    // Draws the summed curve in the colour of the channel index, shading the selected band or filter.
+    void Draw(gfx::Canvas& dc, int selBand, int zeroY, int left, int top, int right, int bottom,
+              int selFilter, int filterOff) const;
+    // The pen colour of a channel; red for any index outside 0..11.
+    static gfx::Color ChannelColor(int channel);
 
     Point m_ptBand[controls::kGraphBands][controls::kPointsPerBand];
     Point m_ptHighPass[4];

@@ -9,6 +9,7 @@
 namespace controls {
 
 using gfx::Point;
+using gfx::PointF;
 
 constexpr int kGraphBands = 31;
 constexpr int kGraphChannels = 12;

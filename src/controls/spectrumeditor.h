@@ -8,6 +8,10 @@
 #include "controls/bezier.h"
 #include "controls/graphgeometry.h"
 
+namespace gfx {
+class Canvas;
+}  // namespace gfx
+
 class SpectrumEditor {
   public:
     static constexpr int kAllBands = controls::kGraphChannels * controls::kGraphBands;
@@ -48,6 +52,11 @@ class SpectrumEditor {
     // Recomputes one band's points (0..30) or all of them (31).
     void UpdateBandCurve(bool redraw, int band);
 
+    // --- painting ---
+    // Draws the whole graph into dc (an offscreen buffer as large as the client rectangle). Before the
+    // layout is set only the background is drawn.
+    void PaintTo(gfx::Canvas& dc, const gfx::Rect& client);
+
     // --- mouse editing, in client pixels ---
     void OnLButtonDown(int x, int y);
     void OnMouseMove(int x, int y);
@@ -84,6 +93,14 @@ class SpectrumEditor {
     void UpdateHoverBand(int x, int y);
     void TrackFilterMarker(int x, int y);
     void HookOnce();
+    void DrawGrid(gfx::Canvas& dc) const;
+    void DrawOverlayCurves(gfx::Canvas& dc);
+    void DrawBandNumbers(gfx::Canvas& dc) const;
+    void DrawQHandles(gfx::Canvas& dc);
+    void DrawBandReadout(gfx::Canvas& dc) const;
+    void DrawFilterMarkers(gfx::Canvas& dc) const;
+    void GetQHandlePolygon(gfx::PointF pts[10], bool right) const;
+    int DpiScale(int n) const { return n * m_nDpi / 96; }
     // Inside the high-pass (0) or low-pass (1) marker's rectangle.
     bool InMarker(int which, int x, int y) const;
 
