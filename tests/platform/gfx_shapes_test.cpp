@@ -266,6 +266,19 @@ TEST(CanvasState, SettersReturnThePreviousObject) {
     EXPECT_EQ(canvas.TextColor(), kRed);
 }
 
+TEST(CanvasState, TargetMovedAwayWhileDrawing) {
+    Bitmap b = Filled(8, 8, kBack);
+    Bitmap kept;
+    {
+        Canvas canvas(b);
+        canvas.FillRect({0, 0, 4, 4}, kRed);
+        kept = std::move(b);  // the canvas still draws into the same pixels
+        canvas.FillRect({4, 4, 8, 8}, kBlue);
+    }
+    EXPECT_EQ(kept.PixelAt(1, 1), kRed);
+    EXPECT_EQ(kept.PixelAt(6, 6), kBlue);
+}
+
 TEST(CanvasState, NullTargetIsHarmless) {
     Bitmap none;
     Canvas canvas(none);

@@ -33,8 +33,9 @@ Canvas::Canvas(Bitmap& target) : target_(target) {
 }
 
 Canvas::~Canvas() {
+    // Cairo holds its own reference to the surface, so this is safe even if the Bitmap was moved meanwhile.
     if (cr_) {
-        cairo_surface_flush(target_.Surface());
+        cairo_surface_flush(cairo_get_target(cr_));
         cairo_destroy(cr_);
     }
 }
@@ -92,7 +93,9 @@ BkMode Canvas::SetBkMode(BkMode mode) {
 }
 
 Rect Canvas::VisibleArea() {
-    double x0 = 0, y0 = 0, x1 = target_.Width(), y1 = target_.Height();
+    cairo_surface_t* surface = cairo_get_target(cr_);
+    double x0 = 0, y0 = 0, x1 = cairo_image_surface_get_width(surface),
+           y1 = cairo_image_surface_get_height(surface);
     cairo_device_to_user(cr_, &x0, &y0);
     cairo_device_to_user(cr_, &x1, &y1);
     return {static_cast<int>(std::floor(x0)), static_cast<int>(std::floor(y0)),
@@ -224,8 +227,8 @@ void Canvas::CopyPixels(const Rect& dst, const Bitmap& src, const Rect& src_rect
     // Copying a bitmap onto itself goes through a copy, so overlapping areas read the old pixels.
     Bitmap copy;
     const Bitmap* from = &src;
-    if (src.Surface() == target_.Surface()) {
-        cairo_surface_flush(target_.Surface());
+    if (src.Surface() == cairo_get_target(cr_)) {
+        cairo_surface_flush(src.Surface());
         copy = src;
         from = &copy;
     }
