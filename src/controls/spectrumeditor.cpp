@@ -97,7 +97,7 @@ void SpectrumEditor::SetFilters(unsigned hpFreq, unsigned lpFreq, unsigned hpSlo
     m_nLowPassSlope = SlopeDb(lpSlope);
     m_nFilterOff = (hpSlope <= 7 ? 0 : 1) | (lpSlope <= 7 ? 0 : 2);
     UpdateFilterCurves();
-    if (redraw) Invalidate();
+    if (redraw) RequestRedraw();
 }
 
 void SpectrumEditor::SetAllChannelFilters(const int* hpFreq, const int* lpFreq, const int* hpSlope,
@@ -119,19 +119,19 @@ void SpectrumEditor::SetCurrentChannel(int channel, bool redraw) {
     if (channel < 0 || channel >= kGraphChannels) return;
     m_Bezier.SetChannel(channel);
     m_nChannel = channel;
-    if (redraw) Invalidate();
+    if (redraw) RequestRedraw();
 }
 
 void SpectrumEditor::SetFreeDrag(bool free) {
     m_bFreeDrag = free;
-    Invalidate();
+    RequestRedraw();
 }
 
 bool SpectrumEditor::SelectBand(int band) {
     if (band >= kGraphBands) return false;
     m_nSelBand = band < 0 ? -1 : band;
     m_nSelFilter = -1;
-    Invalidate();
+    RequestRedraw();
     return true;
 }
 
@@ -153,7 +153,7 @@ void SpectrumEditor::UpdateBandCurve(bool redraw, int band) {
         BandPoints p = MakeBandPoints(m_Layout, m_nFreq[b], m_dGain[b], m_dQ[b]);
         m_Bezier.SetBandPoints(p.data(), b);
     }
-    if (redraw) Invalidate();
+    if (redraw) RequestRedraw();
 }
 
 void SpectrumEditor::UpdateChannelCurve(bool redraw, int channel) {
@@ -163,7 +163,7 @@ void SpectrumEditor::UpdateChannelCurve(bool redraw, int channel) {
             MakeBandPoints(m_Layout, m_nAllFreq[channel][b], m_dAllGain[channel][b], m_dAllQ[channel][b]);
         m_Bezier.SetBandPoints(p.data(), b);
     }
-    if (redraw) Invalidate();
+    if (redraw) RequestRedraw();
 }
 
 namespace {

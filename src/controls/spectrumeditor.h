@@ -58,9 +58,9 @@ class SpectrumEditor {
     void PaintTo(gfx::Canvas& dc, const gfx::Rect& client);
 
     // --- mouse editing, in client pixels ---
-    void OnLButtonDown(int x, int y);
-    void OnMouseMove(int x, int y);
-    void OnLButtonUp(int x, int y);
+    void PressAt(int x, int y);
+    void MoveAt(int x, int y);
+    void ReleaseAt(int x, int y);
 
     // --- read access for painting and tests ---
     const controls::GraphLayout& Layout() const { return m_Layout; }
@@ -82,7 +82,7 @@ class SpectrumEditor {
 
   protected:
     // Window services; the window class supplies them.
-    virtual void Invalidate() {}
+    virtual void RequestRedraw() {}
     virtual bool InstallDragHook() { return false; }
     virtual void RemoveDragHook() {}
 

@@ -34,14 +34,14 @@ int SpectrumEditor::HitTestMarker(int x, int y) const {
     return -1;
 }
 
-void SpectrumEditor::OnLButtonDown(int x, int y) {
+void SpectrumEditor::PressAt(int x, int y) {
     // Without rows there is no level to drag to (and no scale to divide by).
     if (!m_bLayoutSet || m_Layout.rowHeight <= 0) return;
     m_nDragBand = m_Bezier.HitTestBand(x, y, m_nHoverBand);
     if (m_nDragBand == -1 && m_nSelBand >= 0) {
         m_nQHandleDrag = m_Bezier.HitTestQHandle(x, y, m_nSelBand, m_nQOffset);
         if (m_nQHandleDrag != 0) {
-            Invalidate();
+            RequestRedraw();
             HookOnce();
         }
     }
@@ -54,7 +54,7 @@ void SpectrumEditor::OnLButtonDown(int x, int y) {
     if (m_nDragMarker != -1) HookOnce();
 }
 
-void SpectrumEditor::OnMouseMove(int x, int y) {
+void SpectrumEditor::MoveAt(int x, int y) {
     if (!m_bLayoutSet || m_Layout.rowHeight <= 0) return;
     const GraphLayout& g = m_Layout;
     if (m_nDragBand >= 0 && m_nDragBand < kGraphBands) {
@@ -68,7 +68,7 @@ void SpectrumEditor::OnMouseMove(int x, int y) {
             for (int i = 0; i < kPointsPerBand; ++i) p[i].x += dx;
             if (x >= g.left && x <= g.right) m_nFreq[m_nDragBand] = g.XToFreq(x);
         }
-        Invalidate();
+        RequestRedraw();
     }
     UpdateHoverBand(x, y);
     // A marker drag that started with the Q handle clears the band selection; the Q then has no band.
@@ -85,16 +85,16 @@ void SpectrumEditor::OnMouseMove(int x, int y) {
         m_nQOffset = offset;
         m_dQ[m_nSelBand] = 10 - offset / 10.0;
         UpdateBandQPoints(m_nSelBand);
-        Invalidate();
+        RequestRedraw();
     }
     TrackFilterMarker(x, y);
 }
 
-void SpectrumEditor::OnLButtonUp(int, int) {
+void SpectrumEditor::ReleaseAt(int, int) {
     m_nDragBand = -1;
     if (m_nQHandleDrag != 0) {
         m_nQHandleDrag = 0;
-        Invalidate();
+        RequestRedraw();
     }
     m_nDragMarker = -1;
     RemoveDragHook();
@@ -107,7 +107,7 @@ void SpectrumEditor::UpdateHoverBand(int x, int y) {
         if (m_Bezier.HitTestBand(x, y, b) == b) {
             m_nHoverBand = b;
             m_nHoverMarker = -1;
-            Invalidate();
+            RequestRedraw();
             return;
         }
     }
@@ -119,12 +119,12 @@ void SpectrumEditor::TrackFilterMarker(int x, int y) {
     if (m_nDragMarker != 1 && InMarker(0, x, y)) {
         m_nHoverMarker = 0;
         m_nHoverBand = -1;
-        Invalidate();
+        RequestRedraw();
     }
     if (m_nDragMarker != 0 && InMarker(1, x, y)) {
         m_nHoverMarker = 1;
         m_nHoverBand = -1;
-        Invalidate();
+        RequestRedraw();
     }
     if (m_nDragMarker == 0) {
         if (x > g.left && x <= g.right)
@@ -141,5 +141,5 @@ void SpectrumEditor::TrackFilterMarker(int x, int y) {
     }
     UpdateFilterCurves();
     SelectFilter(m_nDragMarker);
-    Invalidate();
+    RequestRedraw();
 }

@@ -28,7 +28,7 @@ class CountingGraph : public SpectrumEditor {
     int invalidates = 0;
 
   protected:
-    void Invalidate() override { ++invalidates; }
+    void RequestRedraw() override { ++invalidates; }
 };
 
 struct GraphSync : ::testing::Test {
@@ -52,10 +52,10 @@ struct GraphSync : ::testing::Test {
     }
     void DragBandTo(int band, int x, int y) {
         auto p = graph.Bezier().m_ptBand[band][3];
-        graph.OnMouseMove(p.x, p.y);
-        graph.OnLButtonDown(p.x, p.y);
-        graph.OnMouseMove(x, y);
-        graph.OnLButtonUp(x, y);
+        graph.MoveAt(p.x, p.y);
+        graph.PressAt(p.x, p.y);
+        graph.MoveAt(x, y);
+        graph.ReleaseAt(x, y);
     }
 };
 
@@ -167,9 +167,9 @@ TEST_F(GraphSync, QDragSetsTheIndexFromTheNewQ) {
     Select(4);
     graph.SelectBand(17);
     auto p = graph.Bezier().m_ptBand[17][3];
-    graph.OnLButtonDown(p.x + 25, p.y);
-    graph.OnMouseMove(p.x + 20 + 40, p.y);  // Q 6.0
-    graph.OnLButtonUp(p.x + 60, p.y);
+    graph.PressAt(p.x + 25, p.y);
+    graph.MoveAt(p.x + 20 + 40, p.y);  // Q 6.0
+    graph.ReleaseAt(p.x + 60, p.y);
     GraphSyncTick(graph, ui);
     for (int c : {4, 5}) {
         EXPECT_DOUBLE_EQ(g_EqQ[c][17], 6.0) << c;
@@ -187,10 +187,10 @@ TEST_F(GraphSync, CornersDraggedBetweenTicksComeInOneByOne) {
     graph.SetFilters(20, 20000, 2, 2, 0, 0, false);
     const auto& g = graph.Layout();
     auto drag = [&](int mx, int my, int to) {
-        graph.OnMouseMove(mx + 1, my + 1);
-        graph.OnLButtonDown(mx + 1, my + 1);
-        graph.OnMouseMove(to, my);
-        graph.OnLButtonUp(to, my);
+        graph.MoveAt(mx + 1, my + 1);
+        graph.PressAt(mx + 1, my + 1);
+        graph.MoveAt(to, my);
+        graph.ReleaseAt(to, my);
     };
     drag(g.MarkerX(20), g.bottom - 2 * g.rowHeight, g.FreqToX(100));
     drag(g.MarkerX(20000), g.bottom - g.rowHeight - 15, g.FreqToX(8000));

@@ -17,7 +17,7 @@ class CountingEditor : public SpectrumEditor {
     bool hookWorks = true;
 
   protected:
-    void Invalidate() override { ++invalidates; }
+    void RequestRedraw() override { ++invalidates; }
     bool InstallDragHook() override {
         ++installs;
         return hookWorks;
@@ -40,8 +40,8 @@ TEST(SpectrumInterface, StartsFromTheModelDefaults) {
     EXPECT_EQ(ed.SelectedFilter(), -1);
     EXPECT_FALSE(ed.HasLayout());
     // Mouse input before the layout is set does nothing.
-    ed.OnLButtonDown(100, 100);
-    ed.OnMouseMove(120, 50);
+    ed.PressAt(100, 100);
+    ed.MoveAt(120, 50);
     EXPECT_EQ(ed.DragBand(), -1);
     EXPECT_EQ(ed.installs, 0);
 }

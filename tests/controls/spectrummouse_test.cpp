@@ -29,9 +29,9 @@ struct Graph : ::testing::Test {
     // Hover, press and drag a band's peak to (x, y).
     void DragBand(int band, int x, int y) {
         auto p = Peak(band);
-        ed.OnMouseMove(p.x, p.y);
-        ed.OnLButtonDown(p.x, p.y);
-        ed.OnMouseMove(x, y);
+        ed.MoveAt(p.x, p.y);
+        ed.PressAt(p.x, p.y);
+        ed.MoveAt(x, y);
     }
 };
 
@@ -52,7 +52,7 @@ TEST_F(Graph, FreeDragMovesFrequencyAndGain) {
     EXPECT_EQ(Peak(band).x, settled);
     EXPECT_GE(settled, x - 1);
     EXPECT_EQ(Peak(band).y, g().GainToY(ed.GetBandGains()[band]));
-    ed.OnLButtonUp(x, y);
+    ed.ReleaseAt(x, y);
     EXPECT_EQ(ed.DragBand(), -1);
     EXPECT_EQ(ed.removes, 1);
     EXPECT_FALSE(ed.Hooked());
@@ -76,17 +76,17 @@ TEST_F(Graph, DragPastTheEdgesKeepsTheLastValues) {
     EXPECT_DOUBLE_EQ(topGain, (g().zeroY - g().top) * (5.0 / g().rowHeight));
     EXPECT_GE(topGain, 15.0);
     // Leaving the control: the peak stops at the edges, values keep those of the last position inside.
-    ed.OnMouseMove(g().right + 300, -40);
+    ed.MoveAt(g().right + 300, -40);
     EXPECT_EQ(Peak(band), (controls::Point{g().right, g().top}));
     EXPECT_EQ(ed.GetBandFreqs()[band], 20000);
     EXPECT_DOUBLE_EQ(ed.GetBandGains()[band], topGain);
-    ed.OnMouseMove(-500, 2000);
+    ed.MoveAt(-500, 2000);
     EXPECT_EQ(Peak(band), (controls::Point{g().left, g().bottom}));
     EXPECT_EQ(ed.GetBandFreqs()[band], 20000);
-    ed.OnMouseMove(g().left, g().bottom);
+    ed.MoveAt(g().left, g().bottom);
     EXPECT_EQ(ed.GetBandFreqs()[band], 20);
     EXPECT_DOUBLE_EQ(ed.GetBandGains()[band], -15.0);
-    ed.OnLButtonUp(-500, 2000);
+    ed.ReleaseAt(-500, 2000);
     EXPECT_EQ(ed.DragBand(), -1);
     EXPECT_FALSE(ed.Hooked());
 }
@@ -103,34 +103,34 @@ TEST_F(Graph, QHandlesSetQ) {
     ed.SelectBand(band);
     auto p = Peak(band);
     // Right handle at offset 0 spans peak + 20 .. peak + 38.
-    ed.OnLButtonDown(p.x + 25, p.y);
+    ed.PressAt(p.x + 25, p.y);
     EXPECT_EQ(ed.QHandleDrag(), 1);
     EXPECT_EQ(ed.installs, 1);
-    ed.OnMouseMove(p.x + 20 + 150, p.y);
+    ed.MoveAt(p.x + 20 + 150, p.y);
     EXPECT_NEAR(ed.GetBandQs()[band], 0.1, 1e-12);
     EXPECT_EQ(ed.QOffset(), 99);
-    ed.OnMouseMove(p.x + 20 + 40, p.y);
+    ed.MoveAt(p.x + 20 + 40, p.y);
     EXPECT_DOUBLE_EQ(ed.GetBandQs()[band], 6.0);
     EXPECT_EQ(ed.Bezier().m_ptBand[band][6].x, p.x + static_cast<int>(398 / 6.0));
-    ed.OnMouseMove(p.x - 5, p.y);
+    ed.MoveAt(p.x - 5, p.y);
     EXPECT_DOUBLE_EQ(ed.GetBandQs()[band], 10.0);
     EXPECT_EQ(Peak(band), p) << "a Q drag leaves the peak";
-    ed.OnLButtonUp(p.x - 5, p.y);
+    ed.ReleaseAt(p.x - 5, p.y);
     EXPECT_EQ(ed.QHandleDrag(), 0);
 
     // Left handle, dragged outward.
-    ed.OnLButtonDown(p.x - 30, p.y + 2);
+    ed.PressAt(p.x - 30, p.y + 2);
     EXPECT_EQ(ed.QHandleDrag(), -1);
-    ed.OnMouseMove(p.x - 38 - 50, p.y);
+    ed.MoveAt(p.x - 38 - 50, p.y);
     EXPECT_DOUBLE_EQ(ed.GetBandQs()[band], 5.0);
-    ed.OnLButtonUp(0, 0);
+    ed.ReleaseAt(0, 0);
 
     // In the graphic mode the handles do not change Q.
     ed.SetFreeDrag(false);
-    ed.OnLButtonDown(p.x + 25, p.y);
-    ed.OnMouseMove(p.x + 120, p.y);
+    ed.PressAt(p.x + 25, p.y);
+    ed.MoveAt(p.x + 120, p.y);
     EXPECT_DOUBLE_EQ(ed.GetBandQs()[band], 5.0);
-    ed.OnLButtonUp(0, 0);
+    ed.ReleaseAt(0, 0);
 }
 
 TEST_F(Graph, MarkersMoveTheCrossover) {
@@ -138,32 +138,32 @@ TEST_F(Graph, MarkersMoveTheCrossover) {
     int hx = g().MarkerX(100), hy = g().bottom - 2 * g().rowHeight;
     EXPECT_EQ(ed.HitTestMarker(hx, hy), 0);
     EXPECT_EQ(ed.HitTestMarker(hx + 10, hy), -1);
-    ed.OnMouseMove(hx + 2, hy + 2);
+    ed.MoveAt(hx + 2, hy + 2);
     EXPECT_EQ(ed.HoverMarker(), 0);
-    ed.OnLButtonDown(hx + 2, hy + 2);
+    ed.PressAt(hx + 2, hy + 2);
     EXPECT_EQ(ed.DragMarker(), 0);
     int x = g().FreqToX(400);
-    ed.OnMouseMove(x, hy);
+    ed.MoveAt(x, hy);
     EXPECT_EQ(ed.GetHighPassFreq(), static_cast<unsigned>(g().XToFreq(x)));
     EXPECT_EQ(ed.SelectedFilter(), 0);
     EXPECT_EQ(ed.Bezier().m_ptHighPass[1].x, g().FreqToX(ed.GetHighPassFreq()));
-    ed.OnMouseMove(g().right + 1, 0);
+    ed.MoveAt(g().right + 1, 0);
     EXPECT_EQ(ed.GetHighPassFreq(), 20000u);
-    ed.OnMouseMove(g().left, 0);
+    ed.MoveAt(g().left, 0);
     EXPECT_EQ(ed.GetHighPassFreq(), 20u);
-    ed.OnLButtonUp(g().left, 0);
+    ed.ReleaseAt(g().left, 0);
     EXPECT_EQ(ed.DragMarker(), -1);
 
     int lx = g().MarkerX(10000), ly = g().bottom - g().rowHeight - 15;
-    ed.OnMouseMove(lx, ly);
-    ed.OnLButtonDown(lx, ly);
+    ed.MoveAt(lx, ly);
+    ed.PressAt(lx, ly);
     EXPECT_EQ(ed.DragMarker(), 1);
-    ed.OnMouseMove(g().right, 0);
+    ed.MoveAt(g().right, 0);
     EXPECT_EQ(ed.GetLowPassFreq(), 20000u);
-    ed.OnMouseMove(g().left - 1, 0);
+    ed.MoveAt(g().left - 1, 0);
     EXPECT_EQ(ed.GetLowPassFreq(), 20u);
     EXPECT_EQ(ed.SelectedFilter(), 1);
-    ed.OnLButtonUp(0, 0);
+    ed.ReleaseAt(0, 0);
 }
 
 TEST_F(Graph, OverlappingPeaksGoToTheLowestBand) {
@@ -172,11 +172,11 @@ TEST_F(Graph, OverlappingPeaksGoToTheLowestBand) {
     ed.SetBandFreqs(freqs, 31);
     ed.UpdateBandCurve(false, 31);
     auto p = Peak(0);
-    ed.OnMouseMove(p.x + 3, p.y - 3);
+    ed.MoveAt(p.x + 3, p.y - 3);
     EXPECT_EQ(ed.HoverBand(), 0);
-    ed.OnLButtonDown(p.x + 3, p.y - 3);
+    ed.PressAt(p.x + 3, p.y - 3);
     EXPECT_EQ(ed.DragBand(), 0);
-    ed.OnLButtonUp(0, 0);
+    ed.ReleaseAt(0, 0);
 }
 
 TEST_F(Graph, FailedHookIsRetriedByTheNextPress) {
@@ -184,23 +184,23 @@ TEST_F(Graph, FailedHookIsRetriedByTheNextPress) {
     DragBand(5, 100, 100);
     EXPECT_FALSE(ed.Hooked());
     EXPECT_EQ(ed.installs, 1);
-    ed.OnMouseMove(120, 120);
+    ed.MoveAt(120, 120);
     EXPECT_EQ(ed.installs, 1);
-    ed.OnLButtonUp(120, 120);
+    ed.ReleaseAt(120, 120);
     ed.hookWorks = true;
     DragBand(5, 100, 100);
     EXPECT_EQ(ed.installs, 2);
     EXPECT_TRUE(ed.Hooked());
-    ed.OnLButtonUp(0, 0);
+    ed.ReleaseAt(0, 0);
 }
 
 TEST_F(Graph, ZeroRowHeightIgnoresDrags) {
     ed.SetGraphRect(0, 0, 1100, 36);
     ASSERT_EQ(g().rowHeight, 0);
     auto p = Peak(5);
-    ed.OnMouseMove(p.x, p.y);
-    ed.OnLButtonDown(p.x, p.y);
-    ed.OnMouseMove(p.x, p.y - 5);
+    ed.MoveAt(p.x, p.y);
+    ed.PressAt(p.x, p.y);
+    ed.MoveAt(p.x, p.y - 5);
     EXPECT_EQ(ed.DragBand(), -1);
     EXPECT_EQ(ed.GetBandGains()[5], 0.0);
 }
@@ -212,19 +212,19 @@ TEST_F(Graph, MarkerDragFromAQHandlePressLeavesQAlone) {
     ed.SetFilters(1000, 20000, 3, 8, 0, 0, false);
     int hx = g().MarkerX(1000), hy = g().bottom - 2 * g().rowHeight;
     DragBand(17, hx - 25, hy + 6);  // the peak follows the pointer until the next paint
-    ed.OnLButtonUp(hx - 25, hy + 6);
+    ed.ReleaseAt(hx - 25, hy + 6);
     ASSERT_EQ(ed.HitTestMarker(hx + 2, hy + 2), 0);
     ASSERT_EQ(ed.Bezier().HitTestQHandle(hx + 2, hy + 2, 17, ed.QOffset()), 1);
-    ed.OnLButtonDown(hx + 2, hy + 2);
+    ed.PressAt(hx + 2, hy + 2);
     EXPECT_EQ(ed.QHandleDrag(), 1);
     EXPECT_EQ(ed.DragMarker(), 0);
-    ed.OnMouseMove(hx + 40, hy);
+    ed.MoveAt(hx + 40, hy);
     double q = ed.GetBandQs()[17];
     EXPECT_EQ(ed.SelectedBand(), -1);
     EXPECT_EQ(ed.SelectedFilter(), 0);
-    ed.OnMouseMove(hx + 60, hy);
+    ed.MoveAt(hx + 60, hy);
     EXPECT_EQ(ed.GetBandQs()[17], q);
-    ed.OnLButtonUp(0, 0);
+    ed.ReleaseAt(0, 0);
 }
 
 }  // namespace

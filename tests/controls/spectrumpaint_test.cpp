@@ -62,7 +62,7 @@ TEST(SpectrumPaint, RendersChannelsAtBothDpiEnds) {
         SpectrumEditor ed(c.dpi);
         SetUpScene(ed, c.width, c.height);
         ed.SelectBand(12);
-        ed.OnMouseMove(ed.Bezier().m_ptBand[24][3].x, ed.Bezier().m_ptBand[24][3].y);  // hover band 25
+        ed.MoveAt(ed.Bezier().m_ptBand[24][3].x, ed.Bezier().m_ptBand[24][3].y);  // hover band 25
         gfx::Bitmap bmp(c.width, c.height);
         gfx::Canvas dc(bmp);
         ed.PaintTo(dc, {0, 0, c.width, c.height});
