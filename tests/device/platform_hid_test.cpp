@@ -49,6 +49,7 @@ TEST(LoopbackHid, EnumeratesByVendorAndProduct) {
     EXPECT_EQ(backend.Enumerate(kVendor), std::vector<DeviceInfo>{normal->Info()});
     EXPECT_TRUE(backend.Enumerate(kVendor, kBoot).empty());
     EXPECT_EQ(backend.Enumerate(0x1234), std::vector<DeviceInfo>{other->Info()});
+    EXPECT_EQ(backend.Enumerate(0).size(), 2u);  // vendor 0: any
     EXPECT_NE(normal->Info().path, other->Info().path);
     EXPECT_EQ(backend.Open("loopback:99"), nullptr);
 }

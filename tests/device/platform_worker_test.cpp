@@ -75,7 +75,8 @@ TEST(WorkerGroup, StopWakesEveryKindOfWait) {
     std::atomic<bool> slept_through{true};
     WorkerGroup group;
     group.Start("wait", [&](std::stop_token stop) { results[0] = never_set.Wait(stop); });
-    group.Start("wait-for", [&](std::stop_token stop) { results[1] = never_set.WaitFor(1h, stop); });
+    group.Start("wait-for",
+                [&](std::stop_token stop) { results[1] = never_set.WaitFor(Clock::duration::max(), stop); });
     group.Start("wait-auto", [&](std::stop_token stop) { results[2] = auto_never_set.Wait(stop); });
     group.Start("sleep", [&](std::stop_token stop) { slept_through = SleepFor(1h, stop); });
     EXPECT_EQ(group.Size(), 4u);

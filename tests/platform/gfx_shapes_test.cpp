@@ -248,6 +248,10 @@ TEST(CanvasShapes, GdiColoursAreOpaqueFillRectBlends) {
     EXPECT_EQ(b.PixelAt(1, 0), kRed);
     canvas.FillRect({0, 5, 10, 10}, Argb(128, 0, 0, 0));
     EXPECT_TRUE(testing::Near(b.PixelAt(5, 7), Rgb(127, 127, 127), 2));
+    canvas.FillRect({0, 5, 2, 10}, Brush::Solid(Argb(1, 0, 0, 255)));
+    EXPECT_EQ(b.PixelAt(1, 7), kBlue);
+    canvas.FillRect({0, 5, 10, 10}, Brush::Null());
+    EXPECT_EQ(b.PixelAt(1, 7), kBlue);
 }
 
 TEST(CanvasState, SettersReturnThePreviousObject) {

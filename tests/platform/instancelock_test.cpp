@@ -25,6 +25,8 @@ class InstanceLockTest : public testing::Test {
     // Runs TryAcquire on the path in a child process and returns its result.
     InstanceLock::Result TryInChild() {
         pid_t pid = fork();
+        EXPECT_GE(pid, 0);
+        if (pid < 0) return InstanceLock::Result::kError;
         if (pid == 0) {
             InstanceLock lock(path_);
             _exit(static_cast<int>(lock.TryAcquire()));
@@ -53,6 +55,7 @@ TEST_F(InstanceLockTest, KernelReleasesTheLockWhenTheHolderIsKilled) {
     int ready[2];
     ASSERT_EQ(pipe(ready), 0);
     pid_t holder = fork();
+    ASSERT_GE(holder, 0);
     if (holder == 0) {
         close(ready[0]);
         InstanceLock lock(path_);

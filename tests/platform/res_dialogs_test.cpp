@@ -7,22 +7,17 @@ namespace res {
 namespace {
 
 DialogTemplate Sample(int id, gfx::Size size, int points = 8) {
-    DialogTemplate t;
-    t.id = id;
-    t.font = {"MS Shell Dlg", points, 400};
-    t.size = size;
-    t.caption = {"Alert", "提示"};
-    t.items = {
-        {1, ItemKind::kButton, gfx::RectFromSize(10, 20, 50, 14), kTabStop, {"OK", "确定"}, ""},
-        {1001,
-         ItemKind::kEdit,
-         gfx::RectFromSize(7, 7, 33, 13),
-         kTextCenter | kAutoHScroll,
-         {"", std::nullopt},
-         ""},
-        {1002, ItemKind::kStatic, gfx::RectFromSize(3, 5, 1, 1), kHidden, {"Delay", std::nullopt}, ""},
-    };
-    return t;
+    return {id,
+            {"MS Shell Dlg", points},
+            size,
+            {"Alert", "提示"},
+            0,
+            {
+                {1, ItemKind::kButton, gfx::RectFromSize(10, 20, 50, 14), kTabStop, {"OK", "确定"}},
+                {1001, ItemKind::kEdit, gfx::RectFromSize(7, 7, 33, 13), kTextCenter | kAutoHScroll},
+                {1002, ItemKind::kStatic, gfx::RectFromSize(3, 5, 1, 1), kHidden, "Delay"},
+                {1003, ItemKind::kCustom, gfx::RectFromSize(0, 0, 100, 50), 0, {}, "Spectrum"},
+            }};
 }
 
 TEST(MulDiv, RoundsHalfAwayFromZero) {
@@ -82,6 +77,8 @@ TEST(DialogTemplate, ItemsAndTextsByLanguage) {
     EXPECT_EQ(t.Item(1)->text.In(kChinese), "确定");
     EXPECT_EQ(t.Item(1002)->text.In(kChinese), "Delay");
     EXPECT_EQ(t.Item(1002)->style & kHidden, kHidden);
+    EXPECT_EQ(t.Item(1003)->class_name, "Spectrum");
+    EXPECT_EQ(t.Item(1001)->text.In(kChinese), "");
     EXPECT_EQ(t.Item(4242), nullptr);
 }
 

@@ -77,6 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
                               "a\xF0\x9F\x98\x80"
                               "b",
                               4, true, "a?b" + Zeros(1), false, true},
+                    FieldCase{"replacement_that_does_not_fit", "abc\xF0\x9F\x98\x80", 4, true,
+                              "abc" + Zeros(1), true, false},
                     FieldCase{"bad_utf8",
                               "a\xFF\xC0\x80"
                               "b",

@@ -1,6 +1,7 @@
 #include "platform/gfx/canvas.h"
 
 #include <cairo.h>
+#include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <cmath>
@@ -34,6 +35,7 @@ Canvas::Canvas(Bitmap& target) : target_(target) {
 
 Canvas::~Canvas() {
     // Cairo holds its own reference to the surface, so this is safe even if the Bitmap was moved meanwhile.
+    if (pango_) g_object_unref(pango_);
     if (cr_) {
         cairo_surface_flush(cairo_get_target(cr_));
         cairo_destroy(cr_);
@@ -71,6 +73,10 @@ void Canvas::FillRect(const Rect& r, Color c) {
     cairo_rectangle(cr_, r.left, r.top, r.Width(), r.Height());
     cairo_fill(cr_);
     cairo_restore(cr_);
+}
+
+void Canvas::FillRect(const Rect& r, const Brush& brush) {
+    if (!brush.null) FillRect(r, Rgb(brush.color.r, brush.color.g, brush.color.b));
 }
 
 Pen Canvas::SetPen(const Pen& pen) {

@@ -10,6 +10,8 @@
 #include "platform/gfx/pen.h"
 
 typedef struct _cairo cairo_t;
+typedef struct _PangoContext PangoContext;
+typedef struct _PangoLayout PangoLayout;
 
 namespace gfx {
 
@@ -49,6 +51,8 @@ class Canvas {
 
     // Fills with c, blending when c is translucent; no pen, no selected brush.
     void FillRect(const Rect& r, Color c);
+    // Fills with a GDI brush: opaque, and nothing for the null brush.
+    void FillRect(const Rect& r, const Brush& brush);
 
     // --- Selected objects (each setter returns the previous one, like SelectObject).
     Pen SetPen(const Pen& pen);
@@ -66,8 +70,8 @@ class Canvas {
     void MoveTo(Point p);
     void LineTo(Point p);  // draws from the current position, excluding p, and moves there
     Point CurrentPosition() const { return state_.position; }
-    void Line(Point a, Point b);  // MoveTo(a), LineTo(b)
-    void Line(Point a, Point b, const Pen& pen);
+    void Line(Point a, Point b);                  // MoveTo(a), LineTo(b)
+    void Line(Point a, Point b, const Pen& pen);  // with its own pen; the selection and position stay
     // Outline with the pen over the rectangle's outermost pixels, interior with the brush. With the null pen
     // the fill is one pixel narrower and shorter, as in GDI.
     void Rectangle(const Rect& r);
@@ -121,11 +125,13 @@ class Canvas {
     void FillRuns(const std::vector<Rect>& runs, Color c);
     void StrokeAA(float width, Color c);
     void CopyPixels(const Rect& dst, const Bitmap& src, const Rect& src_rect, bool blend, bool smooth);
+    PangoLayout* MakeLayout(const std::string& utf8, const Font& font);
     void LayoutText(const std::string& utf8, const Rect& r, const Font& font, Color color, unsigned flags,
                     bool opaque, Color bk);
 
     Bitmap& target_;
     cairo_t* cr_ = nullptr;
+    PangoContext* pango_ = nullptr;  // made on the first text, shared by every layout of this canvas
     State state_;
     std::vector<State> saved_;
 };

@@ -10,8 +10,16 @@ namespace gfx {
 
 namespace {
 
-PangoLayout* MakeLayout(cairo_t* cr, const std::string& utf8, const Font& font) {
-    PangoLayout* layout = pango_cairo_create_layout(cr);
+void SetColor(cairo_t* cr, Color c) {
+    cairo_set_source_rgba(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0, c.a / 255.0);
+}
+
+}  // namespace
+
+PangoLayout* Canvas::MakeLayout(const std::string& utf8, const Font& font) {
+    if (!pango_) pango_ = pango_cairo_create_context(cr_);
+    pango_cairo_update_context(cr_, pango_);
+    PangoLayout* layout = pango_layout_new(pango_);
     PangoFontDescription* desc = pango_font_description_from_string(InstalledFamilies(font.face));
     pango_font_description_set_absolute_size(desc, EmPixels(font) * PANGO_SCALE);
     pango_font_description_set_weight(desc, static_cast<PangoWeight>(std::clamp(font.weight, 100, 1000)));
@@ -21,16 +29,10 @@ PangoLayout* MakeLayout(cairo_t* cr, const std::string& utf8, const Font& font) 
     return layout;
 }
 
-void SetColor(cairo_t* cr, Color c) {
-    cairo_set_source_rgba(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0, c.a / 255.0);
-}
-
-}  // namespace
-
 void Canvas::LayoutText(const std::string& utf8, const Rect& r, const Font& font, Color color, unsigned flags,
                         bool opaque, Color bk) {
     if (!cr_ || utf8.empty() || r.IsEmpty()) return;
-    PangoLayout* layout = MakeLayout(cr_, utf8, font);
+    PangoLayout* layout = MakeLayout(utf8, font);
     const bool single = flags & kTextSingleLine;
     if (single) {
         pango_layout_set_single_paragraph_mode(layout, TRUE);
@@ -85,7 +87,7 @@ void Canvas::TextOut(Point p, const std::string& utf8) {
 
 Size Canvas::MeasureText(const std::string& utf8, const Font& font) {
     if (!cr_) return {};
-    PangoLayout* layout = MakeLayout(cr_, utf8, font);
+    PangoLayout* layout = MakeLayout(utf8, font);
     pango_layout_set_single_paragraph_mode(layout, TRUE);
     int w = 0, h = 0;
     pango_layout_get_pixel_size(layout, &w, &h);

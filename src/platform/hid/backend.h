@@ -20,7 +20,7 @@ class Backend {
     Backend(const Backend&) = delete;
     Backend& operator=(const Backend&) = delete;
 
-    // The present devices of this vendor; with a product id other than 0, only those of that product.
+    // The present devices of this vendor and product; 0 for either means any.
     virtual std::vector<DeviceInfo> Enumerate(std::uint16_t vendor_id, std::uint16_t product_id = 0) = 0;
     // Opens a device by its path; nullptr when it cannot be opened.
     virtual std::unique_ptr<Device> Open(const std::string& path) = 0;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <climits>
 #include <mutex>
 
@@ -37,7 +38,10 @@ class HidapiDevice : public Device {
         const int ms =
             static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, INT_MAX));
         if (gone_.load()) return ReadResult::kGone;
+        errno = 0;
         int n = hid_read_timeout(reader_, report.data() + 1, kReportSize - 1, ms);
+        // A signal that interrupts the wait is no removal.
+        if (n < 0 && errno == EINTR) return ReadResult::kTimedOut;
         if (n < 0) {
             // Report the removal once, however often the reader tries again.
             if (!gone_.exchange(true)) notices_->Notify({Notice::Kind::kRemoval, path_});
@@ -72,7 +76,7 @@ std::vector<DeviceInfo> HidapiBackend::Enumerate(std::uint16_t vendor_id, std::u
     if (hid_init() != 0) return found;
     hid_device_info* list = hid_enumerate(vendor_id, product_id);
     for (hid_device_info* d = list; d != nullptr; d = d->next) {
-        if (d->path == nullptr || d->vendor_id != vendor_id) continue;
+        if (d->path == nullptr || (vendor_id != 0 && d->vendor_id != vendor_id)) continue;
         if (product_id != 0 && d->product_id != product_id) continue;
         // A device with several interfaces may be listed once per interface under one node.
         DeviceInfo info{d->vendor_id, d->product_id, d->path};

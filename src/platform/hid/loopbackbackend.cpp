@@ -60,7 +60,7 @@ std::vector<DeviceInfo> LoopbackBackend::Enumerate(std::uint16_t vendor_id, std:
     std::vector<DeviceInfo> found;
     std::lock_guard lock(mutex_);
     for (const auto& port : ports_) {
-        if (port->info.vendor_id != vendor_id) continue;
+        if (vendor_id != 0 && port->info.vendor_id != vendor_id) continue;
         if (product_id != 0 && port->info.product_id != product_id) continue;
         if (port->Plugged()) found.push_back(port->info);
     }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/gfx/geometry.h"
@@ -55,13 +56,21 @@ enum TemplateFlags : uint32_t {
 };
 
 struct DialogFont {
+    DialogFont() = default;
+    DialogFont(std::string f, int pt, int w = 400) : face(std::move(f)), points(pt), weight(w) {}
+
     std::string face = "MS Shell Dlg";
     int points = 8;
     int weight = 400;
     bool operator==(const DialogFont&) const = default;
 };
 
+// Content tables write items as {id, kind, rect, style, text}; the trailing members may be left out.
 struct DialogItem {
+    DialogItem() = default;
+    DialogItem(int i, ItemKind k, gfx::Rect r, uint32_t s = 0, LangText t = {}, std::string cls = {})
+        : id(i), kind(k), rect(r), style(s), text(std::move(t)), class_name(std::move(cls)) {}
+
     int id = 0;
     ItemKind kind = ItemKind::kStatic;
     gfx::Rect rect;  // dialog units (or pixels under kPixels), right and bottom exclusive
@@ -73,6 +82,11 @@ struct DialogItem {
 // A dialog template as data. Texts carry both languages; the table that holds templates keeps a variant per
 // language where the layouts differ.
 struct DialogTemplate {
+    DialogTemplate() = default;
+    DialogTemplate(int i, DialogFont f, gfx::Size s, LangText cap = {}, uint32_t fl = 0,
+                   std::vector<DialogItem> it = {})
+        : id(i), font(std::move(f)), size(s), caption(std::move(cap)), flags(fl), items(std::move(it)) {}
+
     int id = 0;
     DialogFont font;
     gfx::Size size;  // of the client area

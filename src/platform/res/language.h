@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace res {
 
@@ -10,6 +11,12 @@ inline constexpr int kChinese = 2052;
 
 // A text in both languages, UTF-8. Where a Chinese text was never given, Chinese reads the English one.
 struct LangText {
+    LangText() = default;
+    // A plain literal is an English-only text.
+    LangText(const char* en) : english(en ? en : "") {}
+    LangText(std::string en) : english(std::move(en)) {}
+    LangText(std::string en, std::string zh) : english(std::move(en)), chinese(std::move(zh)) {}
+
     std::string english;
     std::optional<std::string> chinese;
 

@@ -5,7 +5,7 @@ namespace res {
 bool StringTable::Add(std::span<const StringEntry> entries) {
     bool all = true;
     for (const StringEntry& e : entries) {
-        LangText text{std::string(e.english), std::nullopt};
+        LangText text{std::string(e.english)};
         if (e.chinese) text.chinese = std::string(*e.chinese);
         all &= texts_.emplace(e.id, std::move(text)).second;
     }

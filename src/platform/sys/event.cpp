@@ -1,5 +1,7 @@
 #include "platform/sys/event.h"
 
+#include <algorithm>
+
 namespace sys {
 
 Event::Event(Mode mode, bool signalled) : mode_(mode), signalled_(signalled) {}
@@ -29,7 +31,10 @@ WaitResult Event::Wait(std::stop_token stop) {
 }
 
 WaitResult Event::WaitFor(std::chrono::steady_clock::duration timeout, std::stop_token stop) {
-    auto deadline = std::chrono::steady_clock::now() + timeout;
+    // "Forever" (duration::max()) must not overflow the deadline; a year is as good.
+    constexpr std::chrono::steady_clock::duration kYear = std::chrono::hours(24 * 365);
+    auto deadline =
+        std::chrono::steady_clock::now() + std::clamp(timeout, std::chrono::steady_clock::duration(0), kYear);
     return WaitUntil(&deadline, stop);
 }
 

@@ -15,7 +15,7 @@ enum class WaitResult {
 // A Windows-style event for worker threads that have nothing to do: they block here until there is work, a
 // time-out passes, or the stop flag of their group is raised (which wakes every wait on its token at once).
 // An auto-reset event wakes one waiter and clears itself; a manual-reset one stays set until Reset.
-// All members may be called from any thread.
+// All members may be called from any thread; the event must outlive every wait on it.
 class Event {
   public:
     enum class Mode { kAutoReset, kManualReset };

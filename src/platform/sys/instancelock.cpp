@@ -7,14 +7,14 @@
 #include <cerrno>
 #include <utility>
 
+#include "platform/sys/paths.h"
+
 namespace sys {
 
 std::string InstanceLock::DefaultPath(const EnvLookup& env) {
     std::optional<std::string> runtime = env("XDG_RUNTIME_DIR");
     if (runtime && runtime->starts_with('/')) {
-        std::string dir = *runtime;
-        while (!dir.empty() && dir.back() == '/') dir.pop_back();
-        return dir + "/dsp-console.lock";
+        return JoinPath(*runtime, "dsp-console.lock");
     }
     // /tmp is shared by all users: one file per user, so one user's instance does not block another's.
     return "/tmp/dsp-console-" + std::to_string(getuid()) + ".lock";

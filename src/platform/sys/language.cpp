@@ -1,16 +1,8 @@
 #include "platform/sys/language.h"
 
+#include "platform/sys/paths.h"
+
 namespace sys {
-namespace {
-
-// dir + "/" + name, without doubled slashes when dir ends in one.
-std::string JoinPath(std::string dir, const std::string& name) {
-    while (!dir.empty() && dir.back() == '/') dir.pop_back();
-    return dir + "/" + name;
-}
-
-}  // namespace
-
 std::uint16_t LanguageFromLocale(const std::string& locale) {
     return locale.starts_with("zh") ? kLangChinese : kLangEnglish;
 }

@@ -129,11 +129,17 @@ FieldText Utf8ToGbkField(std::string_view utf8, char* out, std::size_t field, bo
         std::size_t start = pos;
         char32_t cp = DecodeUtf8(utf8, pos);
         char bytes[8];
-        std::size_t n = (cp == kBad || !cd.ok()) ? 0 : GbkOf(cd, utf8.substr(start, pos - start), bytes);
-        if (n == 0) {
+        std::size_t n = 0;
+        if (cp < 0x80) {  // ASCII is the same in GBK
+            bytes[0] = static_cast<char>(cp);
+            n = 1;
+        } else if (cp != kBad && cd.ok()) {
+            n = GbkOf(cd, utf8.substr(start, pos - start), bytes);
+        }
+        const bool replacing = n == 0;
+        if (replacing) {
             bytes[0] = '?';
             n = 1;
-            result.replaced = true;
         }
         if (result.length + n > room) {
             result.truncated = true;
@@ -141,6 +147,7 @@ FieldText Utf8ToGbkField(std::string_view utf8, char* out, std::size_t field, bo
         }
         std::memcpy(out + result.length, bytes, n);
         result.length += n;
+        result.replaced |= replacing;
     }
     return result;
 }
