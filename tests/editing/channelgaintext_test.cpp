@@ -90,6 +90,16 @@ TEST_F(ChannelGainTextTest, FormatChannelGainEdges) {
     }
 }
 
+TEST_F(ChannelGainTextTest, EveryAttenuationShowsItsTenths) {
+    for (int v = 1; v < 600; ++v) {
+        g_ChannelGain[0] = v;
+        std::string text;
+        FormatChannelGain(text, 0);
+        EXPECT_EQ(text, "-" + std::to_string(v / 10) + "." + std::to_string(v % 10) + "dB");
+        EXPECT_EQ(ParseGainText(text, 0, 0), 0) << "reads back as the stored value: " << text;
+    }
+}
+
 TEST_F(ChannelGainTextTest, TypedGainFollowsQuadThenBridgeButNotGroups) {
     g_BridgeCh12 = 1;
     g_LinkGroupMask[1] = (1 << 1) | (1 << 4);

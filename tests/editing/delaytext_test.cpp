@@ -69,6 +69,8 @@ TEST_F(DelayTextTest, TypedDelay) {
         {"large text clamps to the limit", false, kNewFirmware, "999999", 1, 960, "20.000"},
         {"old firmware: exactly its largest step", false, kOldFirmware, "12.479", 1, 599, "12.479"},
         {"new firmware: exactly its largest step", false, kNewFirmware, "20", 1, 960, "20.000"},
+        {"dot first reads as a fraction", false, kNewFirmware, ".5", 1, 24, "0.500"},
+        {"lone dot reads 0", false, kNewFirmware, ".", 1, 0, "0.000"},
         {"second dot ends the number", false, kNewFirmware, "1.0.5", 1, 48, "1.000"},
         {"ms: the sixth character counts", false, kNewFirmware, "1.0001", 1, 49, "1.021"},
         {"ms: the seventh is ignored", false, kNewFirmware, "1.00001", 1, 48, "1.000"},
