@@ -217,3 +217,50 @@ TEST_F(GraphWindow, DragReachesLinkedChannels) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GraphWindowDpi, DragLandsOnThePredictedColumnInEveryDpiBand) {
+    for (int dpi : {96, 120, 144, 168, 192}) {
+        ui::Application app(std::make_unique<ui::HeadlessBackend>());
+        ui::HeadlessBackend& hl = *app.Headless();
+        hl.SetDpi(dpi);
+        // A control wide enough for the whole axis, as the main window's is at every DPI.
+        const int width = 3 * controls::PixelsPerDecade(dpi) + 80;
+        ui::Window top(&app);
+        top.CreateTopLevel(gfx::RectFromSize(0, 0, width, 500), "graph", ui::WS_VISIBLE);
+        CSpectrum graph(&app);
+        graph.Create(&top, 1233, gfx::RectFromSize(0, 0, width, 480));
+        graph.SetGraphRect(0, 0, width, 480);
+        graph.SetFreeDrag(true);
+        hl.RunPending();
+        ASSERT_EQ(graph.Dpi(), dpi);
+        const auto& g = graph.Layout();
+        ASSERT_EQ(g.ppd, controls::PixelsPerDecade(dpi));
+        auto drag = [&](int band, int x, int y) {
+            auto p = graph.Bezier().m_ptBand[band][3];
+            hl.MouseMove(graph.ClientToScreen(p));
+            hl.MouseDown(graph.ClientToScreen(p));
+            hl.MouseMove(graph.ClientToScreen({x, y}));
+            hl.MouseUp(graph.ClientToScreen({x, y}));
+            hl.RunPending();
+        };
+        // The axis ends give exactly 20 Hz and 20 kHz.
+        drag(30, g.left, g.zeroY);
+        EXPECT_EQ(graph.GetBandFreqs()[30], 20) << dpi;
+        drag(0, g.right, g.zeroY);
+        EXPECT_EQ(graph.GetBandFreqs()[0], 20000) << dpi;
+        // Anywhere else the band settles on the column of its truncated frequency.
+        for (int x : {g.left + 1, g.left + g.ppd / 3, g.left + g.ppd + 7, g.right - 1}) {
+            drag(15, x, g.zeroY - g.rowHeight);
+            graph.Render();
+            int f = g.XToFreq(x);
+            EXPECT_EQ(graph.GetBandFreqs()[15], f) << dpi << " x=" << x;
+            EXPECT_EQ(graph.Bezier().m_ptBand[15][3].x, g.FreqToX(f)) << dpi << " x=" << x;
+            EXPECT_LE(graph.Bezier().m_ptBand[15][3].x, x) << dpi;
+            EXPECT_DOUBLE_EQ(graph.GetBandGains()[15], 5.0) << dpi;
+        }
+    }
+}
+
+}  // namespace
