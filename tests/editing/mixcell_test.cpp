@@ -57,6 +57,7 @@ TEST_F(MixCellTest, TypedCell) {
         {"letter refused", "-a", 0, kBefore},
         {"longer than three: not read, result 1", "-6dB", 1, kBefore},
         {"the cell's own text: not read, result 1", "-12dB", 1, kBefore},
+        {"the text shown at 60: not read, result 1", "-60dB", 1, kBefore},
         {"same value: no change", "-33", 0, kBefore},
         {"non-ASCII digit refused", "-\xD9\xA3", 0, kBefore},
     };
