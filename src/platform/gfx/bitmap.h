@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "platform/gfx/color.h"
 
@@ -10,7 +12,7 @@ namespace gfx {
 
 // An ARGB32 image (premultiplied, as Cairo keeps it). Windows, offscreen buffers and skin pieces are Bitmaps.
 class Bitmap {
-public:
+  public:
     Bitmap() = default;
     Bitmap(int width, int height);
     ~Bitmap();
@@ -28,9 +30,14 @@ public:
 
     bool SavePng(const std::string& path) const;
 
+    // Decodes a PNG held in memory; a null Bitmap when the bytes are not a PNG Cairo can read.
+    static Bitmap FromPng(std::span<const uint8_t> bytes);
+    // The bitmap as PNG bytes; empty for a null bitmap.
+    std::vector<uint8_t> EncodePng() const;
+
     cairo_surface_t* Surface() const { return surface_; }
 
-private:
+  private:
     cairo_surface_t* surface_ = nullptr;
     int width_ = 0;
     int height_ = 0;

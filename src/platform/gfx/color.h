@@ -10,7 +10,11 @@ struct Color {
     constexpr bool operator==(const Color&) const = default;
 };
 
-constexpr Color Rgb(uint8_t r, uint8_t g, uint8_t b) { return Color{r, g, b, 255}; }
-constexpr Color Argb(uint8_t a, uint8_t r, uint8_t g, uint8_t b) { return Color{r, g, b, a}; }
+constexpr Color Rgb(uint8_t r, uint8_t g, uint8_t b) {
+    return Color{r, g, b, 255};
+}
+constexpr Color Argb(uint8_t a, uint8_t r, uint8_t g, uint8_t b) {
+    return Color{r, g, b, a};
+}
 
 }  // namespace gfx

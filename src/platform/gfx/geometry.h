@@ -7,6 +7,12 @@ struct Point {
     constexpr bool operator==(const Point&) const = default;
 };
 
+// A point in floating-point pixels, for the anti-aliased paths (curves, polygons).
+struct PointF {
+    float x = 0, y = 0;
+    constexpr bool operator==(const PointF&) const = default;
+};
+
 struct Size {
     int cx = 0, cy = 0;
     constexpr bool operator==(const Size&) const = default;
@@ -19,12 +25,16 @@ struct Rect {
     constexpr int Width() const { return right - left; }
     constexpr int Height() const { return bottom - top; }
     constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
-    constexpr bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    constexpr bool Contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     constexpr Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
     constexpr Point TopLeft() const { return {left, top}; }
     constexpr bool operator==(const Rect&) const = default;
 };
 
-constexpr Rect RectFromSize(int x, int y, int w, int h) { return {x, y, x + w, y + h}; }
+constexpr Rect RectFromSize(int x, int y, int w, int h) {
+    return {x, y, x + w, y + h};
+}
 
 }  // namespace gfx

@@ -1,0 +1,28 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace res {
+
+// The two UI languages, by their Windows language ids.
+inline constexpr int kEnglish = 1033;
+inline constexpr int kChinese = 2052;
+
+// A text in both languages, UTF-8. Where a Chinese text was never given, Chinese reads the English one.
+struct LangText {
+    LangText() = default;
+    // A plain literal is an English-only text.
+    LangText(const char* en) : english(en ? en : "") {}
+    LangText(std::string en) : english(std::move(en)) {}
+    LangText(std::string en, std::string zh) : english(std::move(en)), chinese(std::move(zh)) {}
+
+    std::string english;
+    std::optional<std::string> chinese;
+
+    // Any language other than Chinese reads English.
+    const std::string& In(int lang) const { return lang == kChinese && chinese ? *chinese : english; }
+    bool operator==(const LangText&) const = default;
+};
+
+}  // namespace res
