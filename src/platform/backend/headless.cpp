@@ -1,0 +1,180 @@
+#include "platform/backend/headless.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/ui/application.h"
+#include "platform/ui/window.h"
+
+namespace ui {
+
+HeadlessBackend::HeadlessBackend(Clock clock)
+    : clock_(clock), start_(std::chrono::steady_clock::now()), dpi_(DpiFromEnvironment(96)) {}
+
+int64_t HeadlessBackend::Now() const {
+    if (clock_ == Clock::kVirtual) return virtual_now_.load();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_)
+        .count();
+}
+
+void HeadlessBackend::Wake() {
+    {
+        std::lock_guard lock(mutex_);
+        woken_ = true;
+    }
+    cv_.notify_all();
+}
+
+void HeadlessBackend::Wait(std::optional<int64_t> deadline, WaitKind) {
+    std::unique_lock lock(mutex_);
+    if (clock_ == Clock::kReal) {
+        if (deadline)
+            cv_.wait_until(lock, start_ + std::chrono::milliseconds(*deadline), [&] { return woken_; });
+        else
+            cv_.wait(lock, [&] { return woken_; });
+        woken_ = false;
+        return;
+    }
+    if (woken_) {
+        woken_ = false;
+        return;
+    }
+    if (deadline) {
+        // Nothing else can happen before the next timer: the virtual clock jumps there.
+        if (*deadline > virtual_now_.load()) virtual_now_.store(*deadline);
+        return;
+    }
+    if (!cv_.wait_for(lock, stall_limit_, [&] { return woken_; })) {
+        std::fprintf(stderr,
+                     "headless loop stalled: a modal loop has no timer and nothing was queued for %lld ms\n",
+                     static_cast<long long>(stall_limit_.count()));
+        std::abort();
+    }
+    woken_ = false;
+}
+
+void HeadlessBackend::AdvanceClock(int64_t ms) {
+    const int64_t target = Now() + ms;
+    if (clock_ == Clock::kReal) {
+        app_->RunModalLoop([&] { return Now() >= target; });
+        app_->RunUntilIdle();
+        return;
+    }
+    for (;;) {
+        app_->RunUntilIdle();
+        const auto next = app_->NextTimerDeadline();
+        if (next && *next <= target) {
+            if (*next > virtual_now_.load()) virtual_now_.store(*next);
+            continue;
+        }
+        // A modal loop run meanwhile may have carried the clock past the target; it never goes back.
+        if (virtual_now_.load() < target) virtual_now_.store(target);
+        app_->RunUntilIdle();
+        return;
+    }
+}
+
+void HeadlessBackend::RunPending() {
+    app_->RunUntilIdle();
+}
+
+void HeadlessBackend::Inject(const InputEvent& e) {
+    app_->PostInput(e);
+}
+
+void HeadlessBackend::Mouse(InputEvent::Type type, gfx::Point screen, int button) {
+    InputEvent e;
+    e.type = type;
+    e.screen = screen;
+    e.button = button;
+    Inject(e);
+}
+
+void HeadlessBackend::MouseMove(gfx::Point screen) {
+    Mouse(InputEvent::Type::kMouseMove, screen, 0);
+}
+
+void HeadlessBackend::MouseDown(gfx::Point screen, int button) {
+    Mouse(InputEvent::Type::kMouseDown, screen, button);
+}
+
+void HeadlessBackend::MouseUp(gfx::Point screen, int button) {
+    Mouse(InputEvent::Type::kMouseUp, screen, button);
+}
+
+void HeadlessBackend::Click(gfx::Point screen) {
+    MouseMove(screen);
+    MouseDown(screen);
+    MouseUp(screen);
+}
+
+void HeadlessBackend::DoubleClick(gfx::Point screen) {
+    Click(screen);
+    MouseDown(screen);
+    MouseUp(screen);
+}
+
+void HeadlessBackend::Wheel(int delta, gfx::Point screen) {
+    InputEvent e;
+    e.type = InputEvent::Type::kWheel;
+    e.wheel_delta = delta;
+    e.screen = screen;
+    Inject(e);
+}
+
+void HeadlessBackend::PointerLeft() {
+    InputEvent e;
+    e.type = InputEvent::Type::kPointerLeft;
+    Inject(e);
+}
+
+gfx::Point HeadlessBackend::ScreenPointOf(const Window& w, std::optional<gfx::Point> client) const {
+    const gfx::Rect r = w.GetClientRect();
+    return w.ClientToScreen(client ? *client : gfx::Point{r.Width() / 2, r.Height() / 2});
+}
+
+void HeadlessBackend::ClickWindow(const Window& w, std::optional<gfx::Point> client) {
+    Click(ScreenPointOf(w, client));
+}
+
+void HeadlessBackend::MoveToWindow(const Window& w, std::optional<gfx::Point> client) {
+    MouseMove(ScreenPointOf(w, client));
+}
+
+void HeadlessBackend::Key(InputEvent::Type type, unsigned vk, unsigned modifiers) {
+    InputEvent e;
+    e.type = type;
+    e.vk = vk;
+    e.modifiers = modifiers;
+    Inject(e);
+}
+
+void HeadlessBackend::KeyDown(unsigned vk, unsigned modifiers) {
+    Key(InputEvent::Type::kKeyDown, vk, modifiers);
+}
+
+void HeadlessBackend::KeyUp(unsigned vk, unsigned modifiers) {
+    Key(InputEvent::Type::kKeyUp, vk, modifiers);
+}
+
+void HeadlessBackend::KeyPress(unsigned vk, unsigned modifiers) {
+    KeyDown(vk, modifiers);
+    KeyUp(vk, modifiers);
+}
+
+void HeadlessBackend::Type(const std::string& utf8) {
+    for (size_t i = 0; i < utf8.size();) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
+        if (i + len > utf8.size()) len = 1;
+        char32_t cp = len == 1 ? c : c & (0xFF >> (len + 1));
+        for (int k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        InputEvent e;
+        e.type = InputEvent::Type::kChar;
+        e.ch = cp;
+        Inject(e);
+        i += static_cast<size_t>(len);
+    }
+}
+
+}  // namespace ui

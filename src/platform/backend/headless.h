@@ -1,0 +1,82 @@
+#pragma once
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <string>
+
+#include "platform/backend/backend.h"
+#include "platform/ui/inputevent.h"
+#include "platform/ui/messages.h"
+
+namespace ui {
+
+// The backend of tests: no display, windows live only as back buffers, input is injected.
+//
+// With the virtual clock (the default) time moves only when the loop is idle: AdvanceClock steps it from
+// timer deadline to timer deadline up to its target, running everything due at each step; a modal loop with
+// nothing to do jumps it to the next deadline. A modal loop with no timer and nothing queued waits (in real
+// time) for another thread, and aborts the program after the stall limit instead of hanging. With the real
+// clock the backend waits like a display backend would (for tests with worker threads that need real time).
+class HeadlessBackend : public Backend {
+  public:
+    enum class Clock { kVirtual, kReal };
+    explicit HeadlessBackend(Clock clock = Clock::kVirtual);
+
+    const char* Name() const override { return "headless"; }
+    int64_t Now() const override;
+    int Dpi() const override { return dpi_; }
+    gfx::Rect ScreenRect() const override { return {0, 0, 1600, 1000}; }
+    void PollEvents() override {}
+    void Wait(std::optional<int64_t> deadline, WaitKind kind) override;
+    void Wake() override;
+    bool CreateNative(Window&, std::string*) override { return true; }
+    void DestroyNative(Window&) override {}
+    void ShowNative(Window&, bool) override {}
+    void MoveNative(Window&, const gfx::Rect&) override {}
+    void SetNativeTitle(Window&, const std::string&) override {}
+    void Present(Window&, const gfx::Bitmap&) override { ++presents_; }
+
+    void SetDpi(int dpi) { dpi_ = dpi; }
+    void SetStallLimit(std::chrono::milliseconds limit) { stall_limit_ = limit; }
+    int Presents() const { return presents_; }
+
+    // Runs the loop until the clock has moved ms forward and everything due by then is done (UI thread).
+    void AdvanceClock(int64_t ms);
+    // Runs everything ready now without moving the clock.
+    void RunPending();
+
+    // Input, queued as a display would deliver it. Points are screen coordinates; the *Window forms aim at
+    // the window's client point (its centre by default).
+    void MouseMove(gfx::Point screen);
+    void MouseDown(gfx::Point screen, int button = 0);
+    void MouseUp(gfx::Point screen, int button = 0);
+    void Click(gfx::Point screen);
+    void DoubleClick(gfx::Point screen);
+    void Wheel(int delta, gfx::Point screen = {});
+    void PointerLeft();
+    gfx::Point ScreenPointOf(const Window& w, std::optional<gfx::Point> client = std::nullopt) const;
+    void ClickWindow(const Window& w, std::optional<gfx::Point> client = std::nullopt);
+    void MoveToWindow(const Window& w, std::optional<gfx::Point> client = std::nullopt);
+    void KeyDown(unsigned vk, unsigned modifiers = 0);
+    void KeyUp(unsigned vk, unsigned modifiers = 0);
+    void KeyPress(unsigned vk, unsigned modifiers = 0);  // down and up
+    void Type(const std::string& utf8);                  // WM_CHAR per character
+
+  private:
+    void Inject(const InputEvent& e);
+    void Mouse(InputEvent::Type type, gfx::Point screen, int button);
+    void Key(InputEvent::Type type, unsigned vk, unsigned modifiers);
+
+    Clock clock_;
+    std::atomic<int64_t> virtual_now_{0};
+    std::chrono::steady_clock::time_point start_;
+    int dpi_;
+    int presents_ = 0;
+    std::chrono::milliseconds stall_limit_{20000};
+    std::mutex mutex_;
+    std::condition_variable cv_;
+    bool woken_ = false;
+};
+
+}  // namespace ui

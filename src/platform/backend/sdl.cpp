@@ -1,0 +1,155 @@
+#include "platform/backend/sdl.h"
+
+#include <SDL.h>
+#include <cairo.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "platform/ui/application.h"
+#include "platform/ui/messages.h"
+#include "platform/ui/window.h"
+
+namespace ui {
+
+namespace {
+
+SDL_Window* Native(Window& w) {
+    return static_cast<SDL_Window*>(w.native);
+}
+
+}  // namespace
+
+std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* error) {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((!x11 || !*x11) && (!wayland || !*wayland)) {
+        if (error) *error = "no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+        return nullptr;
+    }
+    SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "1");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // We draw everything ourselves: a plain X framebuffer, no GL context behind the window surface.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        if (error) *error = std::string("cannot open the display: ") + SDL_GetError();
+        return nullptr;
+    }
+    std::unique_ptr<SdlBackend> b(new SdlBackend());
+    b->wake_event_ = SDL_RegisterEvents(1);
+    float hdpi = 0;
+    int fallback = 96;
+    if (SDL_GetDisplayDPI(0, nullptr, &hdpi, nullptr) == 0 && hdpi > 1)
+        fallback = static_cast<int>(std::lround(hdpi));
+    b->dpi_ = DpiFromEnvironment(fallback);
+    SDL_StartTextInput();
+    return b;
+}
+
+SdlBackend::~SdlBackend() {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+int64_t SdlBackend::Now() const {
+    return static_cast<int64_t>(SDL_GetTicks64());
+}
+
+gfx::Rect SdlBackend::ScreenRect() const {
+    SDL_Rect r;
+    if (SDL_GetDisplayBounds(0, &r) != 0) return {0, 0, 1600, 1000};
+    return gfx::RectFromSize(r.x, r.y, r.w, r.h);
+}
+
+void SdlBackend::Wait(std::optional<int64_t> deadline, WaitKind) {
+    int timeout = -1;
+    if (deadline) {
+        const int64_t left = *deadline - Now();
+        timeout = left <= 0 ? 0 : static_cast<int>(std::min<int64_t>(left, 1 << 30));
+    }
+    if (timeout == 0) return;
+    SDL_WaitEventTimeout(nullptr, timeout);
+}
+
+void SdlBackend::Wake() {
+    SDL_Event e{};
+    e.type = wake_event_;
+    SDL_PushEvent(&e);
+}
+
+bool SdlBackend::CreateNative(Window& top, std::string* error) {
+    const gfx::Rect r = top.RectInParent();
+    Uint32 flags = SDL_WINDOW_HIDDEN;
+    if (!(top.Style() & WS_CAPTION)) flags |= SDL_WINDOW_BORDERLESS;
+    SDL_Window* w =
+        SDL_CreateWindow(top.GetWindowText().c_str(), r.left, r.top, r.Width(), r.Height(), flags);
+    if (!w) {
+        if (error) *error = std::string("cannot create a window: ") + SDL_GetError();
+        return false;
+    }
+    SDL_SetWindowData(w, "ui", &top);
+    top.native = w;
+    return true;
+}
+
+void SdlBackend::DestroyNative(Window& top) {
+    if (SDL_Window* w = Native(top)) SDL_DestroyWindow(w);
+    top.native = nullptr;
+}
+
+void SdlBackend::ShowNative(Window& top, bool show) {
+    SDL_Window* w = Native(top);
+    if (!w) return;
+    if (show) {
+        SDL_ShowWindow(w);
+        SDL_RaiseWindow(w);
+    } else {
+        SDL_HideWindow(w);
+    }
+}
+
+void SdlBackend::MoveNative(Window& top, const gfx::Rect& screen) {
+    SDL_Window* w = Native(top);
+    if (!w) return;
+    int x, y, cw, ch;
+    SDL_GetWindowPosition(w, &x, &y);
+    SDL_GetWindowSize(w, &cw, &ch);
+    if (x != screen.left || y != screen.top) SDL_SetWindowPosition(w, screen.left, screen.top);
+    if (cw != screen.Width() || ch != screen.Height()) SDL_SetWindowSize(w, screen.Width(), screen.Height());
+}
+
+void SdlBackend::SetNativeTitle(Window& top, const std::string& title) {
+    if (SDL_Window* w = Native(top)) SDL_SetWindowTitle(w, title.c_str());
+}
+
+void SdlBackend::Present(Window& top, const gfx::Bitmap& back) {
+    SDL_Window* w = Native(top);
+    if (!w || back.IsNull()) return;
+    SDL_Surface* dst = SDL_GetWindowSurface(w);
+    if (!dst) return;
+    cairo_surface_t* cs = back.Surface();
+    cairo_surface_flush(cs);
+    SDL_Surface* src =
+        SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(cs), back.Width(), back.Height(), 32,
+                                           cairo_image_surface_get_stride(cs), SDL_PIXELFORMAT_ARGB8888);
+    if (!src) return;
+    SDL_SetSurfaceBlendMode(src, SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(src, nullptr, dst, nullptr);
+    SDL_FreeSurface(src);
+    SDL_UpdateWindowSurface(w);
+}
+
+Window* SdlBackend::FromSdlWindow(uint32_t window_id) const {
+    SDL_Window* w = SDL_GetWindowFromID(window_id);
+    return w ? static_cast<Window*>(SDL_GetWindowData(w, "ui")) : nullptr;
+}
+
+void SdlBackend::PollEvents() {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        if (e.type == wake_event_) continue;
+        Translate(&e);
+    }
+}
+
+}  // namespace ui

@@ -1,0 +1,212 @@
+#include "platform/ui/application.h"
+
+#include <algorithm>
+#include <atomic>
+
+#include "platform/backend/headless.h"
+#include "platform/ui/window.h"
+
+// Fontconfig (under Pango) keeps its configuration for the life of the process; LeakSanitizer would report it
+// at exit in every program that draws text. Only consulted when running under LeakSanitizer.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+
+namespace ui {
+
+namespace {
+std::atomic<Application*> g_current{nullptr};
+}  // namespace
+
+Application::Application(std::unique_ptr<Backend> backend)
+    : backend_(std::move(backend)),
+      ui_thread_(std::this_thread::get_id()),
+      queue_([this] { backend_->Wake(); }),
+      input_(*this),
+      painter_(*this) {
+    previous_current_ = g_current.exchange(this);
+    backend_->Attach(*this);
+}
+
+Application::~Application() {
+    // Windows still alive lose their windows now; their objects belong to their owners.
+    while (!top_levels_.empty()) top_levels_.front()->DestroyWindow();
+    queue_.ReleaseAll();
+    Application* self = this;
+    g_current.compare_exchange_strong(self, previous_current_);
+}
+
+Application* Application::Current() {
+    return g_current.load();
+}
+
+HeadlessBackend* Application::Headless() {
+    return dynamic_cast<HeadlessBackend*>(backend_.get());
+}
+
+uint32_t Application::RegisterWindow(Window* w) {
+    const uint32_t h = next_handle_++;
+    windows_[h] = w;
+    return h;
+}
+
+void Application::UnregisterWindow(Window* w) {
+    const uint32_t h = w->Handle();
+    windows_.erase(h);
+    timers_.KillAll(h);
+    queue_.DropFor(h);
+    queue_.ReleaseFor(h);
+    input_.Forget(w);
+    std::erase(modal_stack_, w);
+    if (main_window_ == w) main_window_ = nullptr;
+}
+
+Window* Application::FromHandle(uint32_t handle) const {
+    auto it = windows_.find(handle);
+    return it == windows_.end() ? nullptr : it->second;
+}
+
+std::vector<Window*> Application::TopLevels() const {
+    std::vector<Window*> out;
+    for (Window* w : top_levels_) {
+        if (w->IsWindowVisible()) out.push_back(w);
+    }
+    return out;
+}
+
+void Application::Post(std::function<void()> task) {
+    QueueItem item;
+    item.kind = QueueItem::Kind::kTask;
+    item.task = std::move(task);
+    queue_.Push(std::move(item));
+}
+
+bool Application::RunOnUiThread(std::function<void()> task, uint32_t target) {
+    if (IsUiThread()) {
+        task();
+        return true;
+    }
+    QueueItem item;
+    item.kind = QueueItem::Kind::kTask;
+    item.target = target;
+    item.task = std::move(task);
+    return queue_.PushAndWait(std::move(item)) != 0;
+}
+
+void Application::PostInput(const InputEvent& event) {
+    QueueItem item;
+    item.kind = QueueItem::Kind::kInput;
+    item.input = event;
+    // A key stays addressed to the window that had the focus when it was queued.
+    const bool keyed = event.type == InputEvent::Type::kKeyDown || event.type == InputEvent::Type::kKeyUp ||
+                       event.type == InputEvent::Type::kChar || event.type == InputEvent::Type::kWheel;
+    if (keyed) {
+        if (IsUiThread()) {
+            Window* to = input_.Focus() ? input_.Focus() : ActiveModal() ? ActiveModal() : main_window_;
+            item.target = to ? to->Handle() : 0;
+        } else {
+            Post([this, event] { PostInput(event); });
+            return;
+        }
+    }
+    queue_.Push(std::move(item));
+}
+
+void Application::Dispatch(QueueItem& item) {
+    switch (item.kind) {
+        case QueueItem::Kind::kTask:
+            item.task();
+            queue_.Complete(item.send, 1);
+            return;
+        case QueueItem::Kind::kInput:
+            input_.Deliver(item.input, FromHandle(item.target));
+            return;
+        case QueueItem::Kind::kSend: {
+            Window* w = FromHandle(item.target);
+            if (!w) {
+                queue_.Complete(item.send, 0);
+                return;
+            }
+            queue_.BeginServe(item.target, item.send);
+            const LRESULT r = w->WindowProc(item.message, item.wParam, item.lParam);
+            queue_.EndServe(item.send);
+            queue_.Complete(item.send, r);
+            return;
+        }
+        case QueueItem::Kind::kPost: {
+            Window* w = FromHandle(item.target);
+            if (!w) return;
+            MSG msg{w, item.message, item.wParam, item.lParam};
+            for (Window* p = w; p; p = p->GetParent()) {
+                if (p->PreTranslateMessage(msg)) return;
+                if (!FromHandle(item.target)) return;
+            }
+            w->WindowProc(msg.message, msg.wParam, msg.lParam);
+            return;
+        }
+    }
+}
+
+bool Application::FireTimer() {
+    auto due = timers_.TakeDue(backend_->Now());
+    if (!due) return false;
+    if (due->action) {
+        due->action();
+    } else if (Window* w = FromHandle(due->window)) {
+        w->WindowProc(WM_TIMER, due->id, 0);
+    }
+    return true;
+}
+
+bool Application::PumpOnce() {
+    backend_->PollEvents();
+    if (auto item = queue_.Pop()) {
+        Dispatch(*item);
+        return true;
+    }
+    if (painter_.PaintAll()) return true;
+    return FireTimer();
+}
+
+void Application::Idle(WaitKind kind) {
+    backend_->Wait(timers_.NextDeadline(), kind);
+}
+
+void Application::RunModalLoop(const std::function<bool()>& done) {
+    while (!done()) {
+        if (!PumpOnce()) Idle(WaitKind::kModal);
+    }
+}
+
+void Application::RunUntilIdle() {
+    while (PumpOnce()) {
+    }
+}
+
+void Application::PopModal(Window* w) {
+    auto it = std::find(modal_stack_.rbegin(), modal_stack_.rend(), w);
+    if (it != modal_stack_.rend()) modal_stack_.erase(std::next(it).base());
+}
+
+Window* Application::DefaultOwner() const {
+    for (auto it = modal_stack_.rbegin(); it != modal_stack_.rend(); ++it) {
+        if ((*it)->IsWindowVisible()) return *it;
+    }
+    return main_window_ && main_window_->IsCreated() ? main_window_ : nullptr;
+}
+
+int Application::MessageBox(Window* owner, const std::string& text, const std::string& caption,
+                            unsigned flags) {
+    if (responder_) return responder_(MessageBoxRecord{text, caption, flags});
+    return ShowMessageBox(*this, owner, text, caption, flags);
+}
+
+void Application::PostMessageBox(const std::string& text, const std::string& caption, unsigned flags,
+                                 std::function<void(int)> then) {
+    Post([this, text, caption, flags, then = std::move(then)] {
+        const int answer = MessageBox(nullptr, text, caption, flags);
+        if (then) then(answer);
+    });
+}
+
+}  // namespace ui

@@ -1,0 +1,299 @@
+#include "platform/ui/window.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "platform/ui/application.h"
+
+namespace ui {
+
+Window::Window(Application* app) : app_(app ? app : Application::Current()) {}
+
+Window::~Window() {
+    DestroyWindow();
+}
+
+bool Window::Register(Window* parent, int id, const gfx::Rect& rect, const std::string& text,
+                      unsigned style) {
+    if (IsCreated() || !app_) return false;
+    id_ = id;
+    parent_ = parent;
+    rect_ = rect;
+    text_ = text;
+    style_ = style;
+    handle_.store(app_->RegisterWindow(this));
+    if (parent_) parent_->children_.push_back(this);
+    return true;
+}
+
+bool Window::Create(Window* parent, int id, const gfx::Rect& rect, const std::string& text, unsigned style) {
+    if (!parent || !parent->IsCreated()) return false;
+    if (!Register(parent, id, rect, text, style)) return false;
+    SendMessage(WM_CREATE);
+    InvalidateInParent();
+    return true;
+}
+
+bool Window::CreateTopLevel(const gfx::Rect& screen_rect, const std::string& title, unsigned style,
+                            std::string* error) {
+    if (!Register(nullptr, 0, screen_rect, title, style & ~WS_VISIBLE)) {
+        if (error) *error = "the window exists already";
+        return false;
+    }
+    back_buffer_ = gfx::Bitmap(rect_.Width(), rect_.Height());
+    if (!background_) background_ = gfx::Rgb(240, 240, 240);
+    std::string why;
+    if (!app_->GetBackend().CreateNative(*this, &why)) {
+        if (error) *error = why;
+        DestroyWindow();
+        return false;
+    }
+    app_->top_levels_.insert(app_->top_levels_.begin(), this);
+    SendMessage(WM_CREATE);
+    if (style & WS_VISIBLE) ShowWindow(SW_SHOW);
+    return true;
+}
+
+void Window::DestroyTree() {
+    // Children first lose their windows; their objects stay with their owners.
+    while (!children_.empty()) children_.front()->DestroyWindow();
+}
+
+void Window::DestroyWindow() {
+    if (!IsCreated()) return;
+    SendMessage(WM_DESTROY);
+    DestroyTree();
+    if (parent_) {
+        InvalidateInParent();
+        std::erase(parent_->children_, this);
+    } else {
+        app_->GetBackend().DestroyNative(*this);
+        std::erase(app_->top_levels_, this);
+        app_->painter_.Forget(*this);
+    }
+    app_->UnregisterWindow(this);
+    handle_.store(0);
+    parent_ = nullptr;
+}
+
+Window* Window::GetTopLevel() {
+    Window* w = this;
+    while (w->parent_) w = w->parent_;
+    return w;
+}
+
+Window* Window::GetDlgItem(int id) const {
+    for (Window* c : children_) {
+        if (c->id_ == id) return c;
+    }
+    return nullptr;
+}
+
+gfx::Rect Window::GetWindowRect() const {
+    gfx::Point p = ClientToScreen({0, 0});
+    return gfx::RectFromSize(p.x, p.y, rect_.Width(), rect_.Height());
+}
+
+gfx::Point Window::ClientToScreen(gfx::Point p) const {
+    for (const Window* w = this; w; w = w->parent_) {
+        p.x += w->rect_.left;
+        p.y += w->rect_.top;
+    }
+    return p;
+}
+
+gfx::Point Window::ScreenToClient(gfx::Point p) const {
+    gfx::Point o = ClientToScreen({0, 0});
+    return {p.x - o.x, p.y - o.y};
+}
+
+void Window::MoveWindow(const gfx::Rect& rect, bool repaint) {
+    if (IsCreated() && !app_->IsUiThread()) {
+        app_->Post([this, h = Handle(), rect, repaint] {
+            if (app_->FromHandle(h) == this) MoveWindow(rect, repaint);
+        });
+        return;
+    }
+    const bool resized = rect.Width() != rect_.Width() || rect.Height() != rect_.Height();
+    if (parent_ && repaint) InvalidateInParent();
+    rect_ = rect;
+    if (!IsCreated()) return;
+    if (!parent_) {
+        if (resized) back_buffer_ = gfx::Bitmap(rect_.Width(), rect_.Height());
+        app_->GetBackend().MoveNative(*this, rect_);
+    }
+    if (resized) SendMessage(WM_SIZE, 0, MAKELPARAM(rect_.Width(), rect_.Height()));
+    if (repaint) {
+        if (parent_)
+            InvalidateInParent();
+        else
+            Invalidate();
+    }
+}
+
+bool Window::ShowWindow(int cmd) {
+    const bool was = GetStyleVisible();
+    if (IsCreated() && !app_->IsUiThread()) {
+        app_->Post([this, h = Handle(), cmd] {
+            if (app_->FromHandle(h) == this) ShowWindow(cmd);
+        });
+        return was;
+    }
+    const bool show = cmd != SW_HIDE;
+    if (show == was || !IsCreated()) {
+        if (!IsCreated()) style_ = show ? (style_ | WS_VISIBLE) : (style_ & ~WS_VISIBLE);
+        return was;
+    }
+    if (!show && parent_) InvalidateInParent();
+    style_ = show ? (style_ | WS_VISIBLE) : (style_ & ~WS_VISIBLE);
+    if (!show) app_->input_.Forget(this);  // a hidden window keeps neither focus nor capture
+    SendMessage(WM_SHOWWINDOW, show ? 1 : 0);
+    if (!parent_) {
+        if (show) {
+            std::erase(app_->top_levels_, this);
+            app_->top_levels_.insert(app_->top_levels_.begin(), this);
+        }
+        app_->GetBackend().ShowNative(*this, show);
+    }
+    if (show) Invalidate();
+    return was;
+}
+
+bool Window::IsWindowVisible() const {
+    if (!IsCreated()) return false;
+    for (const Window* w = this; w; w = w->parent_) {
+        if (!w->GetStyleVisible()) return false;
+    }
+    return true;
+}
+
+bool Window::EnableWindow(bool enable) {
+    const bool was_disabled = !IsWindowEnabled();
+    if (IsCreated() && !app_->IsUiThread()) {
+        app_->Post([this, h = Handle(), enable] {
+            if (app_->FromHandle(h) == this) EnableWindow(enable);
+        });
+        return was_disabled;
+    }
+    if (enable == !was_disabled) return was_disabled;
+    style_ = enable ? (style_ & ~WS_DISABLED) : (style_ | WS_DISABLED);
+    if (IsCreated()) {
+        if (!enable && app_->GetCapture() == this) app_->ReleaseCapture();
+        SendMessage(WM_ENABLE, enable ? 1 : 0);
+        Invalidate();
+    }
+    return was_disabled;
+}
+
+void Window::SetWindowText(const std::string& text) {
+    if (IsCreated() && !app_->IsUiThread()) {
+        // As a cross-thread WM_SETTEXT: the caller waits, and the text is a copy the UI thread owns.
+        auto copy = std::make_shared<std::string>(text);
+        app_->RunOnUiThread(
+            [this, h = Handle(), copy] {
+                if (app_->FromHandle(h) == this)
+                    SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy->c_str()));
+            },
+            Handle());
+        return;
+    }
+    if (!IsCreated()) {
+        text_ = text;
+        return;
+    }
+    SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Window::SetFont(const gfx::Font& font, bool redraw) {
+    font_ = font;
+    if (redraw && IsCreated()) Invalidate();
+}
+
+LRESULT Window::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const uint32_t h = Handle();
+    if (h == 0 || !app_) return 0;
+    if (app_->IsUiThread()) return WindowProc(message, wParam, lParam);
+    return app_->queue_.PushAndWait(QueueItem::Message(QueueItem::Kind::kSend, h, message, wParam, lParam));
+}
+
+bool Window::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const uint32_t h = Handle();
+    if (h == 0 || !app_) return false;
+    app_->queue_.Push(QueueItem::Message(QueueItem::Kind::kPost, h, message, wParam, lParam));
+    return true;
+}
+
+UINT_PTR Window::SetTimer(UINT_PTR id, unsigned elapse_ms) {
+    if (!IsCreated() || !app_->IsUiThread()) return 0;
+    app_->timers_.Set(Handle(), id, elapse_ms, app_->Now());
+    return id;
+}
+
+bool Window::KillTimer(UINT_PTR id) {
+    if (!IsCreated() || !app_->IsUiThread()) return false;
+    return app_->timers_.Kill(Handle(), id);
+}
+
+void Window::Invalidate(bool erase) {
+    InvalidateRect(nullptr, erase);
+}
+
+void Window::InvalidateRect(const gfx::Rect* rect, bool erase) {
+    if (!IsCreated()) return;
+    if (!app_->IsUiThread()) {
+        std::optional<gfx::Rect> r;
+        if (rect) r = *rect;
+        app_->Post([this, h = Handle(), r, erase] {
+            if (app_->FromHandle(h) == this) InvalidateRect(r ? &*r : nullptr, erase);
+        });
+        return;
+    }
+    if (!IsWindowVisible()) return;
+    gfx::Rect r = rect ? Intersect(*rect, GetClientRect()) : GetClientRect();
+    if (r.IsEmpty()) return;
+    Window* top = GetTopLevel();
+    gfx::Point o = top->ScreenToClient(ClientToScreen({0, 0}));
+    app_->painter_.AddDirty(*top, r.Offset(o.x, o.y));
+}
+
+void Window::InvalidateInParent() {
+    if (parent_ && GetStyleVisible()) parent_->InvalidateRect(&rect_);
+}
+
+void Window::UpdateWindow() {
+    if (IsCreated()) app_->painter_.PaintNow(*GetTopLevel());
+}
+
+gfx::Bitmap Window::Render() {
+    gfx::Bitmap bitmap(rect_.Width(), rect_.Height());
+    if (!IsCreated() || bitmap.IsNull()) return bitmap;
+    gfx::Canvas canvas(bitmap);
+    Painter::PaintTree(*this, canvas, {0, 0}, GetClientRect());
+    return bitmap;
+}
+
+Window* Window::SetFocus() {
+    return app_->input_.SetFocus(this);
+}
+
+bool Window::HasFocus() const {
+    return IsCreated() && app_->GetFocus() == this;
+}
+
+Window* Window::SetCapture() {
+    return app_->input_.SetCapture(this);
+}
+
+void Window::TrackMouseEvent(unsigned flags, int hover_ms) {
+    app_->input_.TrackMouse(this, flags, hover_ms);
+}
+
+int Window::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    return app_->MessageBox(this, text, caption, flags);
+}
+
+bool Window::PreTranslateMessage(MSG&) {
+    return false;
+}
+
+}  // namespace ui
