@@ -6,12 +6,6 @@
 #include "platform/backend/headless.h"
 #include "platform/ui/window.h"
 
-// Fontconfig (under Pango) keeps its configuration for the life of the process; LeakSanitizer would report it
-// at exit in every program that draws text. Only consulted when running under LeakSanitizer.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
-
 namespace ui {
 
 namespace {
