@@ -1,5 +1,9 @@
 #include "platform/ui/control.h"
 
+#include <cairo.h>
+
+#include <cmath>
+
 #include "platform/ui/application.h"
 
 namespace ui {
@@ -48,6 +52,13 @@ gfx::Brush AskCtlColor(Window& control, gfx::Canvas& canvas, CtlColorKind kind, 
         if (r) brush = *reinterpret_cast<const gfx::Brush*>(r);
     }
     return brush;
+}
+
+gfx::Rect ClipBox(gfx::Canvas& canvas) {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    cairo_clip_extents(canvas.Cairo(), &x0, &y0, &x1, &y1);
+    return {static_cast<int>(std::floor(x0)), static_cast<int>(std::floor(y0)),
+            static_cast<int>(std::ceil(x1)), static_cast<int>(std::ceil(y1))};
 }
 
 gfx::Point GetCursorPos(Application& app) {

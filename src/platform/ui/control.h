@@ -50,6 +50,10 @@ class Control : public Window {
 // when the answer is 0.
 gfx::Brush AskCtlColor(Window& control, gfx::Canvas& canvas, CtlColorKind kind, Window* asked = nullptr);
 
+// The part of the canvas that drawing can still reach, in its current coordinates (GetClipBox): a control
+// painting a list skips the items outside it.
+gfx::Rect ClipBox(gfx::Canvas& canvas);
+
 // The pointer's position in screen coordinates (GetCursorPos).
 gfx::Point GetCursorPos(Application& app);
 

@@ -301,9 +301,11 @@ void ListBox::OnPaint(gfx::Canvas& canvas) {
     const gfx::Rect area = ItemArea();
     canvas.Save();
     canvas.ClipRect(area);
+    const gfx::Rect clip = ClipBox(canvas);
     for (int i = top_; i < GetCount(); ++i) {
         const gfx::Rect r = GetItemRect(i);
-        if (r.top >= area.bottom) break;
+        if (r.top >= area.bottom || r.top >= clip.bottom) break;
+        if (r.bottom <= clip.top) continue;
         canvas.Save();
         const UINT state = (i == sel_ ? ODS_SELECTED : 0u) | (IsWindowEnabled() ? 0u : ODS_DISABLED) |
                            (i == sel_ && HasFocus() ? ODS_FOCUS : 0u);
