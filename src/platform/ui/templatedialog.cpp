@@ -66,6 +66,11 @@ int TemplateDialog::DoModal() {
     return Dialog::DoModal();
 }
 
+void TemplateDialog::ResetTemplate(res::DialogTemplate t) {
+    template_id_ = t.id;
+    template_ = std::move(t);
+}
+
 gfx::Font TemplateDialog::TemplateFont() const {
     gfx::Font f;
     if (!template_) return f;

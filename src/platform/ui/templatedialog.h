@@ -62,6 +62,8 @@ class TemplateDialog : public Dialog {
     bool PreTranslateMessage(MSG& msg) override;
 
   protected:
+    // Replaces the template before DoModal (a dialog that builds its own).
+    void ResetTemplate(res::DialogTemplate t);
     void CreateItems() override;
     bool OnEraseBkgnd(gfx::Canvas& canvas) override;
     // The colour step for `control` (the dialog itself for CTLCOLOR_DLG). The canvas already holds the system
