@@ -125,6 +125,35 @@ TEST_F(TemplateDialogTest, TheWindowAndItsItemsTakeTheTemplatesSizesInPixels) {
     EXPECT_EQ(dlg.DoModal(), IDOK);
 }
 
+TEST_F(TemplateDialogTest, APixelTemplateKeepsItsRectanglesAtAnyDpi) {
+    hl.SetDpi(144);
+    TestDialog dlg(&app, res::DialogTemplate(9, res::DialogFont(), {300, 200}, "", res::kPixels,
+                                             {{1264, ItemKind::kPicture, {10, 20, 76, 49}}}));
+    app.SetModalObserver([&](Window&) {
+        EXPECT_EQ(dlg.GetClientRect(), gfx::RectFromSize(0, 0, 300, 200));
+        EXPECT_EQ(dlg.GetDlgItem(1264)->RectInParent(), (gfx::Rect{10, 20, 76, 49}));
+        dlg.EndDialog(IDOK);
+    });
+    dlg.DoModal();
+}
+
+TEST_F(TemplateDialogTest, AMemberComboClosedWithTheDialogWhileOpenOpensAgainNextTime) {
+    for (int run = 0; run < 2; ++run) {
+        TestDialog dlg(&app, EveryControl());
+        ComboBox combo(&app);
+        ASSERT_TRUE(dlg.BindItem(1534, combo));
+        combo.AddString("one");
+        app.SetModalObserver([&](Window&) {
+            hl.ClickWindow(combo);
+            hl.RunPending();
+            EXPECT_TRUE(combo.GetDroppedState());
+            dlg.EndDialog(IDOK);
+        });
+        dlg.DoModal();
+        EXPECT_FALSE(combo.GetDroppedState());
+    }
+}
+
 TEST_F(TemplateDialogTest, AnUnknownTemplateGivesMinusOne) {
     TemplateDialog dlg(987654, nullptr, &app);
     EXPECT_EQ(dlg.DoModal(), -1);

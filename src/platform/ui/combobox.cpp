@@ -148,6 +148,9 @@ LRESULT ComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             MoveWindow(gfx::RectFromSize(r.left, r.top, r.Width(), field_height_ + kFieldExtra), false);
             return Control::WindowProc(message, wParam, lParam);
         }
+        case WM_SHOWWINDOW:
+            if (!wParam) Close(false);  // a hidden combo keeps no open list
+            return Control::WindowProc(message, wParam, lParam);
         case WM_CTLCOLORLISTBOX:
             // The drop list asks its combo, which asks its own parent.
             return GetParent() ? GetParent()->SendMessage(message, wParam, lParam) : 0;
@@ -279,6 +282,14 @@ void ComboBox::OnLButtonUp(unsigned, gfx::Point p) {
         list_->SetCurSel(i);
         Close(true);
     }
+}
+
+void ComboBox::OnDestroy() {
+    // The list goes with its window, quietly; a later window of this object starts closed.
+    open_ = pressed_on_face_ = pressed_in_list_ = false;
+    closing_ = true;
+    list_->DestroyWindow();
+    closing_ = false;
 }
 
 void ComboBox::OnCaptureChanged(Window* gaining) {

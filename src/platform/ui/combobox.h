@@ -64,6 +64,7 @@ class ComboBox : public Control {
     void OnSetFocus(Window* old_focus) override;
     void OnKillFocus(Window* new_focus) override;
     void OnCaptureChanged(Window* gaining) override;
+    void OnDestroy() override;
 
     // The field's default face: colour step, text of the selection (or the owner's draw), drop arrow.
     void PaintFace(gfx::Canvas& canvas);

@@ -31,6 +31,8 @@ void Static::PaintText(gfx::Canvas& canvas) {
     unsigned flags = gfx::kTextLeft;
     if (HasControlStyle(res::kTextCenter)) flags = gfx::kTextCenter;
     if (HasControlStyle(res::kTextRight)) flags = gfx::kTextRight;
+    // SS_CENTERIMAGE on a text static centres one line vertically.
+    if (HasControlStyle(res::kCenterImage)) flags |= gfx::kTextVCenter | gfx::kTextSingleLine;
     const gfx::Color color = IsWindowEnabled() ? canvas.TextColor() : syscolor::kGrayText;
     canvas.DrawText(text, GetClientRect(), GetFont(), color, flags);
 }

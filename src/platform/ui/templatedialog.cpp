@@ -136,6 +136,7 @@ void TemplateDialog::CreateItems() {
         if (item.style & res::kDisabled) ws |= WS_DISABLED;
         if (item.style & res::kTabStop) ws |= WS_TABSTOP;
         if (item.kind == res::ItemKind::kButton) ws |= WS_PUSHBUTTON;
+        if (item.kind == res::ItemKind::kButton && (item.style & res::kDefaultButton)) SetDefID(item.id);
         Window* w = nullptr;
         auto bound = bound_.find(item.id);
         if (bound != bound_.end() && !bound->second->IsCreated()) {

@@ -50,6 +50,7 @@ class TrackBar : public Control {
     void OnKeyDown(unsigned vk, unsigned repeat, unsigned flags) override;
     void OnKeyUp(unsigned vk, unsigned repeat, unsigned flags) override;
     void OnTimer(UINT_PTR id) override;
+    void OnDestroy() override { dragging_ = paging_ = false; }
 
   private:
     void Notify(unsigned code);
