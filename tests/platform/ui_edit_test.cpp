@@ -57,6 +57,29 @@ TEST_F(EditTest, ASetFromCodeRaisesNoNoticeAndTypingRaisesChange) {
     EXPECT_EQ(parent.Take(), (std::vector<std::string>{"COMMAND 1001 768"}));  // EN_CHANGE
 }
 
+TEST_F(EditTest, TheSelectionMessagesActAsTheirCalls) {
+    edit.SetWindowText("-12.5");
+    edit.SendMessage(EM_SETSEL, 0, -1);
+    EXPECT_EQ(Sel(), std::make_pair(0, 5));
+    EXPECT_EQ(edit.SendMessage(EM_GETSEL), MAKELPARAM(0, 5));
+    edit.SendMessage(EM_SETSEL, 9, 2);  // a start past the end is the end; the caret is the second value
+    EXPECT_EQ(Sel(), std::make_pair(2, 5));
+    edit.SendMessage(EM_SETSEL, static_cast<WPARAM>(-1), 0);  // -1 removes the selection
+    int s, e;
+    edit.GetSel(s, e);
+    EXPECT_EQ(s, e);
+}
+
+TEST_F(EditTest, DraggingTheMouseSelectsFromThePress) {
+    edit.SetWindowText("0000000000");
+    hl.MouseDown(hl.ScreenPointOf(edit, gfx::Point{2, 10}));
+    hl.MouseMove(hl.ScreenPointOf(edit, gfx::Point{300, 10}));  // beyond the edit: the capture keeps it
+    hl.MouseUp(hl.ScreenPointOf(edit, gfx::Point{300, 10}));
+    hl.RunPending();
+    EXPECT_EQ(Sel(), std::make_pair(0, 10));
+    EXPECT_EQ(app.GetCapture(), nullptr);
+}
+
 TEST_F(EditTest, ASetFromCodePutsTheCaretAtTheStart) {
     edit.SetWindowText("hello");
     edit.SetSel(0, -1);
