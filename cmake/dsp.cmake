@@ -21,16 +21,28 @@ function(dsp_area name)
 endfunction()
 
 # dsp_test_dir(NAME LIBS...): one GoogleTest program from every .cpp below tests/NAME.
-# Tests labelled by file name: *_tsan_test.cpp also runs in the ThreadSanitizer build.
+# Tests labelled by file name: *_tsan_test.cpp also runs in the ThreadSanitizer build. Those files make a program
+# of their own (NAME_tsan_tests, labels NAME and tsan), so the TSan run needs nothing else of the folder.
 function(dsp_test_dir name)
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
-  if(NOT srcs)
-    return()
-  endif()
-  add_executable(${name}_tests ${srcs})
-  target_link_libraries(${name}_tests PRIVATE ${ARGN} GTest::gtest GTest::gtest_main Threads::Threads)
-  target_include_directories(${name}_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  add_test(NAME ${name} COMMAND ${name}_tests)
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "DSP_CONSOLE_DPI=96;SDL_VIDEODRIVER=dummy"
-                       TIMEOUT 600 LABELS "${name}")
+  set(tsan_srcs ${srcs})
+  list(FILTER tsan_srcs INCLUDE REGEX "_tsan_test\\.cpp$")
+  list(FILTER srcs EXCLUDE REGEX "_tsan_test\\.cpp$")
+  foreach(kind "" "_tsan")
+    set(files ${srcs})
+    set(labels ${name})
+    if(kind STREQUAL "_tsan")
+      set(files ${tsan_srcs})
+      set(labels "${name};tsan")
+    endif()
+    if(NOT files)
+      continue()
+    endif()
+    add_executable(${name}${kind}_tests ${files})
+    target_link_libraries(${name}${kind}_tests PRIVATE ${ARGN} GTest::gtest GTest::gtest_main Threads::Threads)
+    target_include_directories(${name}${kind}_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    add_test(NAME ${name}${kind} COMMAND ${name}${kind}_tests)
+    set_tests_properties(${name}${kind} PROPERTIES ENVIRONMENT "DSP_CONSOLE_DPI=96;SDL_VIDEODRIVER=dummy"
+                         TIMEOUT 600 LABELS "${labels}")
+  endforeach()
 endfunction()

@@ -137,6 +137,13 @@ void HeadlessBackend::ClickWindow(const Window& w, std::optional<gfx::Point> cli
     Click(ScreenPointOf(w, client));
 }
 
+bool HeadlessBackend::ClickItem(const Window& parent, int id) {
+    const Window* item = parent.GetDlgItem(id);
+    if (!item) return false;
+    ClickWindow(*item);
+    return true;
+}
+
 void HeadlessBackend::MoveToWindow(const Window& w, std::optional<gfx::Point> client) {
     MouseMove(ScreenPointOf(w, client));
 }
