@@ -15,12 +15,6 @@ void Control::SetControlStyle(uint32_t style) {
     Invalidate();
 }
 
-void Control::NotifyParent(unsigned code) {
-    if (Window* parent = GetParent())
-        parent->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(GetDlgCtrlID()), code),
-                            reinterpret_cast<LPARAM>(this));
-}
-
 void Control::AskDrawItem(gfx::Canvas& canvas, UINT type, int index, const gfx::Rect& rect, UINT state,
                           std::uintptr_t data) {
     DrawItemStruct dis;

@@ -24,9 +24,6 @@ class Control : public Window {
         SetControlStyle((control_style_ & ~remove) | add);
     }
 
-    // WM_COMMAND with MAKEWPARAM(id, code) and this control, sent to the parent.
-    void NotifyParent(unsigned code);
-
     // The owner-draw steps as the control itself takes them: a parent that does not draw or measure an item
     // hands the request back here (MFC's reflection). The defaults do nothing.
     virtual void DrawItem(DrawItemStruct& dis) { (void)dis; }

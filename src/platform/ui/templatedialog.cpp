@@ -169,15 +169,6 @@ bool TemplateDialog::SubclassDlgItem(int id, Window& control) {
     return true;
 }
 
-void TemplateDialog::SetDlgItemText(int id, const std::string& text) {
-    if (Window* w = GetDlgItem(id)) w->SetWindowText(text);
-}
-
-std::string TemplateDialog::GetDlgItemText(int id) const {
-    Window* w = GetDlgItem(id);
-    return w ? w->GetWindowText() : std::string();
-}
-
 LRESULT TemplateDialog::SendDlgItemMessage(int id, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* w = GetDlgItem(id);
     return w ? w->SendMessage(message, wParam, lParam) : 0;

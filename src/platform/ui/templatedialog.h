@@ -47,8 +47,6 @@ class TemplateDialog : public Dialog {
     // font. Same failures as BindItem, and when the item has no window.
     bool SubclassDlgItem(int id, Window& control);
 
-    void SetDlgItemText(int id, const std::string& text);
-    std::string GetDlgItemText(int id) const;
     LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     const res::DialogTemplate* Template() const { return template_ ? &*template_ : nullptr; }
