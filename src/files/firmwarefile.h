@@ -1,0 +1,53 @@
+#pragma once
+// Firmware image files: the accepted file name for each device model and the 8-bit sum check.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace files {
+
+// The accepted firmware file names of a device model (1..9); empty for any other value.
+std::span<const std::string_view> FirmwareNamesForModel(int model);
+
+// The file name with its extension and without its folder.
+std::string_view FileNameOf(std::string_view path);
+
+// Exact, case-sensitive test of the file name (no folder) against the model's names, or against all ten names
+// when acceptAnyModel is set.
+bool IsFirmwareNameAccepted(std::string_view fileName, int model, bool acceptAnyModel);
+
+// True when the last byte is the 8-bit sum of all bytes before it. A file under 2 bytes holds no image and
+// fails.
+bool FirmwareChecksumOk(std::span<const std::uint8_t> file);
+
+}  // namespace files
+
+namespace files {
+
+inline constexpr int kStrFirmwareWrongName = 154;      // "Error file, upgrade failed!"
+inline constexpr int kStrFirmwareWrongChecksum = 155;  // "Error checksum, upgrade failed!"
+
+// 1 only while the upgrade start runs its own file choice: the name test then accepts any model's name.
+extern int g_AcceptAnyFirmwareModel;
+
+enum class FirmwareLoadStatus {
+    kLoaded,     // path, bytes and checksum held; the window stops the change push and asks for upgrade mode
+    kWrongName,  // string 154; the previous file, if any, stays
+    kWrongChecksum,  // string 155 (also a file under 2 bytes); no file is loaded afterwards
+    kOpenFailed,     // error holds the reason; no file is loaded afterwards
+};
+
+struct FirmwareLoadResult {
+    FirmwareLoadStatus status = FirmwareLoadStatus::kOpenFailed;
+    int messageId = 0;
+    std::string error;
+};
+
+// Tests the chosen file's name against g_DeviceModel (any model's while g_AcceptAnyFirmwareModel is 1), reads
+// it and checks its sum; on success g_FirmwarePath, g_FirmwareImage (the whole file) and g_FirmwareChecksum
+// (its last byte) hold it.
+FirmwareLoadResult LoadFirmwareFile(const std::string& path);
+
+}  // namespace files

@@ -1,0 +1,236 @@
+#include "app/quenbarapp.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/backend/headless.h"
+#include "platform/sys/instancelock.h"
+#include "platform/ui/application.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/messagebox.h"
+#include "platform/ui/messages.h"
+#include "res/programstrings.h"
+#include "res/uilanguage.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Another instance of the program in its own process: it takes the lock and holds it until destroyed.
+class OtherInstance {
+  public:
+    explicit OtherInstance(const std::string& lockPath) {
+        int toChild[2], fromChild[2];
+        if (pipe(toChild) != 0 || pipe(fromChild) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            close(toChild[1]);
+            close(fromChild[0]);
+            sys::InstanceLock lock(lockPath);
+            const char held = lock.TryAcquire() == sys::InstanceLock::Result::kAcquired ? 1 : 0;
+            (void)!write(fromChild[1], &held, 1);
+            char c;
+            (void)!read(toChild[0], &c, 1);  // returns when the parent closes its end
+            _exit(0);
+        }
+        close(toChild[0]);
+        close(fromChild[1]);
+        release_ = toChild[1];
+        char held = 0;
+        if (read(fromChild[0], &held, 1) == 1) holding_ = held == 1;
+        close(fromChild[0]);
+    }
+    ~OtherInstance() {
+        if (release_ >= 0) close(release_);
+        if (pid_ > 0) waitpid(pid_, nullptr, 0);
+    }
+    bool Holding() const { return holding_; }
+
+  private:
+    pid_t pid_ = -1;
+    int release_ = -1;
+    bool holding_ = false;
+};
+
+class QuenbarAppTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        root_ = fs::temp_directory_path() / ("dsp-app-" + std::to_string(getpid()));
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "config");
+        fs::create_directories(root_ / "home");
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    std::string LockPath() const { return (root_ / "dsp-console.lock").string(); }
+
+    CQuenbarApp::Options MakeOptions(const std::string& locale) {
+        CQuenbarApp::Options o;
+        o.env = sys::MapEnvironment({{"XDG_RUNTIME_DIR", root_.string()},
+                                     {"XDG_CONFIG_HOME", (root_ / "config").string()},
+                                     {"HOME", (root_ / "home").string()},
+                                     {"LANG", locale}});
+        o.makeBackend = [](std::string*) { return std::make_unique<ui::HeadlessBackend>(); };
+        o.onApplication = [this](ui::Application& app) {
+            app.SetMessageBoxResponder([this](const ui::MessageBoxRecord& box) {
+                boxes_.push_back(box);
+                return ui::IDOK;
+            });
+            app.SetModalObserver([this](ui::Window& w) {
+                ++windowsShown_;
+                // While the first instance runs, nobody else gets the lock.
+                sys::InstanceLock probe(LockPath());
+                lockedWhileRunning_ = probe.TryAcquire() == sys::InstanceLock::Result::kHeldByOther;
+                if (auto* dialog = dynamic_cast<ui::Dialog*>(&w)) dialog->EndDialog(ui::IDCANCEL);
+            });
+        };
+        return o;
+    }
+
+    fs::path root_;
+    std::vector<ui::MessageBoxRecord> boxes_;
+    int windowsShown_ = 0;
+    bool lockedWhileRunning_ = false;
+};
+
+TEST_F(QuenbarAppTest, FirstInstanceRunsTheMainWindowAndHoldsTheLock) {
+    CQuenbarApp app;
+    EXPECT_EQ(app.Run({}, MakeOptions("en_US.UTF-8")), 0);
+    EXPECT_EQ(windowsShown_, 1);
+    EXPECT_TRUE(lockedWhileRunning_);
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_EQ(g_LangId, 1033);
+    EXPECT_EQ(g_LangSource, 0);
+}
+
+struct SecondCase {
+    const char* rule;
+    const char* locale;
+    std::string languageFile;  // empty: none
+    const char* text;
+    const char* caption;
+    int source;
+};
+
+TEST_F(QuenbarAppTest, SecondInstanceIsRefusedWhileTheFirstRuns) {
+    const SecondCase cases[] = {
+        {"English system", "en_US.UTF-8", "", "The software is running!", "Alert", 0},
+        {"Chinese system", "zh_CN.UTF-8", "", "软件正在运行！", "提示", 0},
+        {"Chinese file on an English system: the title keeps the system's language", "en_US.UTF-8",
+         std::string("\x04\x08", 2), "软件正在运行！", "Alert", 1},
+        {"English file on a Chinese system", "zh_CN.UTF-8", std::string("\x09\x04", 2),
+         "The software is running!", "提示", 2},
+    };
+    OtherInstance first(LockPath());
+    ASSERT_TRUE(first.Holding());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rule);
+        boxes_.clear();
+        windowsShown_ = 0;
+        const fs::path file = root_ / "config" / "DspLanguage.ini";
+        fs::remove(file);
+        if (!c.languageFile.empty()) std::ofstream(file, std::ios::binary) << c.languageFile;
+        CQuenbarApp app;
+        EXPECT_EQ(app.Run({}, MakeOptions(c.locale)), 0);
+        EXPECT_EQ(windowsShown_, 0) << "the main window is never shown";
+        ASSERT_EQ(boxes_.size(), 1u);
+        EXPECT_EQ(boxes_[0].text, c.text);
+        EXPECT_EQ(boxes_[0].caption, c.caption);
+        EXPECT_EQ(boxes_[0].flags & ui::MB_TYPEMASK, unsigned(ui::MB_OK));
+        EXPECT_EQ(g_LangSource, c.source);
+    }
+}
+
+TEST_F(QuenbarAppTest, TheLockGoesWithTheFirstInstance) {
+    {
+        OtherInstance first(LockPath());
+        ASSERT_TRUE(first.Holding());
+    }
+    CQuenbarApp app;
+    EXPECT_EQ(app.Run({}, MakeOptions("en_US.UTF-8")), 0);
+    EXPECT_EQ(windowsShown_, 1);
+    EXPECT_TRUE(boxes_.empty());
+}
+
+TEST(InstanceLockPath, OnePerDisplaySession) {
+    const struct {
+        const char* rule;
+        std::map<std::string, std::string> env;
+        const char* path;
+    } cases[] = {
+        {"no display: the platform's default", {{"XDG_RUNTIME_DIR", "/run/u"}}, "/run/u/dsp-console.lock"},
+        {"X display in the name",
+         {{"XDG_RUNTIME_DIR", "/run/u"}, {"DISPLAY", ":99"}},
+         "/run/u/dsp-console-_99.lock"},
+        {"screen number kept, slashes replaced",
+         {{"XDG_RUNTIME_DIR", "/run/u"}, {"DISPLAY", "host/x:1.0"}},
+         "/run/u/dsp-console-host_x_1.0.lock"},
+        {"Wayland when there is no X display",
+         {{"XDG_RUNTIME_DIR", "/run/u"}, {"DISPLAY", ""}, {"WAYLAND_DISPLAY", "wayland-0"}},
+         "/run/u/dsp-console-wayland_0.lock"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(app::InstanceLockPath(sys::MapEnvironment(c.env)), c.path) << c.rule;
+    }
+}
+
+TEST_F(QuenbarAppTest, AnInstanceOnAnotherDisplayDoesNotCount) {
+    CQuenbarApp::Options options = MakeOptions("en_US.UTF-8");
+    const auto base = options.env;
+    OtherInstance other(app::InstanceLockPath([&](const char* name) -> std::optional<std::string> {
+        return std::string(name) == "DISPLAY" ? std::optional<std::string>(":1") : base(name);
+    }));
+    ASSERT_TRUE(other.Holding());
+    options.env = [&](const char* name) -> std::optional<std::string> {
+        return std::string(name) == "DISPLAY" ? std::optional<std::string>(":2") : base(name);
+    };
+    CQuenbarApp app;
+    EXPECT_EQ(app.Run({}, options), 0);
+    EXPECT_EQ(windowsShown_, 1);
+    EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(QuenbarAppTest, CheckSingleInstanceEndsASecondProcessWithZero) {
+    OtherInstance first(LockPath());
+    ASSERT_TRUE(first.Holding());
+    CQuenbarApp::Options options = MakeOptions("en_US.UTF-8");
+    EXPECT_EXIT(
+        {
+            CQuenbarApp app;
+            app.Configure({}, options);
+            ui::Application uiApp(std::make_unique<ui::HeadlessBackend>());
+            uiApp.SetMessageBoxResponder([](const ui::MessageBoxRecord& box) {
+                std::fprintf(stderr, "box: %s\n", box.text.c_str());
+                return ui::IDOK;
+            });
+            res::RegisterProgramStrings();
+            g_LangId = 1033;
+            app.CheckSingleInstance(uiApp);
+            std::fprintf(stderr, "still running\n");
+            std::exit(3);
+        },
+        ::testing::ExitedWithCode(0), "box: The software is running!");
+}
+
+TEST_F(QuenbarAppTest, NoDisplayFailsWithOneLineAndCodeOne) {
+    CQuenbarApp app;
+    CQuenbarApp::Options options = MakeOptions("en_US.UTF-8");
+    options.makeBackend = [](std::string* why) {
+        *why = "no display";
+        return std::unique_ptr<ui::Backend>();
+    };
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(app.Run({}, options), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "dsp-console: cannot create the main window: no display\n");
+    EXPECT_EQ(windowsShown_, 0);
+}
+
+}  // namespace
