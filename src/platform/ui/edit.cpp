@@ -19,6 +19,7 @@ bool ShiftDown(Application& app) {
 
 Edit::Edit(Application* app) : Control(app) {
     SetFocusNotices(EN_SETFOCUS, EN_KILLFOCUS);
+    SetWantsDoubleClicks(true);
 }
 
 void Edit::SetSel(int start, int end, bool no_scroll) {
@@ -261,7 +262,10 @@ void Edit::OnPaint(gfx::Canvas& canvas) {
     canvas.Save();
     canvas.ClipRect(r);
     const gfx::Rect text_box{left, r.top, r.right + scroll_ + 10000, r.top + line};
-    canvas.DrawText(ToUtf8(t), text_box, GetFont(), text_color, gfx::kTextSingleLine);
+    // The colour step's background mode and colour apply behind the text, as in a device context.
+    canvas.SetFont(GetFont());
+    canvas.SetTextColor(text_color);
+    canvas.DrawText(ToUtf8(t), text_box, gfx::kTextSingleLine);
     const bool focused = HasFocus();
     int s, e;
     GetSel(s, e);

@@ -34,7 +34,9 @@ void Static::PaintText(gfx::Canvas& canvas) {
     // SS_CENTERIMAGE on a text static centres one line vertically.
     if (HasControlStyle(res::kCenterImage)) flags |= gfx::kTextVCenter | gfx::kTextSingleLine;
     const gfx::Color color = IsWindowEnabled() ? canvas.TextColor() : syscolor::kGrayText;
-    canvas.DrawText(text, GetClientRect(), GetFont(), color, flags);
+    canvas.SetFont(GetFont());
+    canvas.SetTextColor(color);
+    canvas.DrawText(text, GetClientRect(), flags);  // in the background mode the colour step set
 }
 
 void Static::OnPaint(gfx::Canvas& canvas) {

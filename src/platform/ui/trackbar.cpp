@@ -191,10 +191,10 @@ void TrackBar::OnKeyDown(unsigned vk, unsigned, unsigned) {
             Step(page_, TB_PAGEDOWN);
             break;
         case VK_HOME:
-            Step(min_ - pos_ - (pos_ == min_ ? 1 : 0), TB_TOP);
+            if (pos_ != min_) Step(min_ - pos_, TB_TOP);
             break;
         case VK_END:
-            Step(max_ - pos_ + (pos_ == max_ ? 1 : 0), TB_BOTTOM);
+            if (pos_ != max_) Step(max_ - pos_, TB_BOTTOM);
             break;
         default:
             break;
