@@ -1,5 +1,6 @@
 // Buttons, statics and pictures: clicks, double clicks, owner draw with its colour step, hit testing.
 #include "platform/ui/button.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/picture.h"
 #include "platform/ui/static.h"
 #include "ui_controls_fixture.h"
@@ -53,6 +54,16 @@ TEST_F(ButtonTest, AClickIsAPressAndAReleaseOnTheButton) {
     hl.RunPending();
     EXPECT_EQ(parent.Take(), (std::vector<std::string>{"COMMAND 1234 0"}));
     EXPECT_TRUE(button.HasFocus());
+}
+
+TEST_F(ButtonTest, AnEditsKillFocusNoticeComesBeforeThePressedButtonsClick) {
+    Edit edit(&app);
+    edit.Create(&parent, 1059, gfx::RectFromSize(200, 10, 60, 20));
+    edit.SetFocus();
+    parent.Take();
+    hl.ClickWindow(button);
+    hl.RunPending();
+    EXPECT_EQ(parent.Take(), (std::vector<std::string>{"COMMAND 1059 512", "COMMAND 1234 0"}));
 }
 
 TEST_F(ButtonTest, AReleaseAwayFromTheButtonClicksNothing) {

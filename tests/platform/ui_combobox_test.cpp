@@ -151,6 +151,45 @@ TEST_F(ComboTest, TheListOpensAboveTheFieldWhenThereIsNoRoomBelow) {
     EXPECT_EQ(app.Input().WindowFromPoint(list->ClientToScreen({r.left + 3, r.top + 3})), list);
 }
 
+// A combo that finds the item under the pointer while its list paints, as the skinned combo does.
+class HoverCombo : public ComboBox {
+  public:
+    using ComboBox::ComboBox;
+    int hovered = -1;
+    LRESULT WindowProc(UINT m, WPARAM w, LPARAM l) override {
+        if (m == WM_CTLCOLORLISTBOX && l) {
+            auto* list = reinterpret_cast<Window*>(l);
+            const int count = static_cast<int>(list->SendMessage(LB_GETCOUNT));
+            const gfx::Point p = list->ScreenToClient(GetCursorPos(App()));
+            for (int i = 0; i < count; ++i) {
+                gfx::Rect r;
+                if (list->SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r)) !=
+                        -1 &&
+                    r.Contains(p)) {
+                    hovered = i;
+                    break;
+                }
+            }
+        }
+        return ComboBox::WindowProc(m, w, l);
+    }
+};
+
+TEST_F(ComboTest, TheListsItemRectanglesAndThePointerAreThereForTheColourStep) {
+    HoverCombo hover(&app);
+    hover.Create(&parent, 1055, gfx::RectFromSize(200, 20, 120, 100));
+    for (const char* s : {"Butterworth", "Bessel"}) hover.AddString(s);
+    hl.RunPending();
+    hl.ClickWindow(hover);
+    hl.RunPending();
+    ListBox* list = hover.GetDropList();
+    ASSERT_NE(list, nullptr);
+    const gfx::Rect r = list->GetItemRect(1);
+    hl.MouseMove(list->ClientToScreen({r.left + 4, r.top + 2}));
+    hl.RunPending();
+    EXPECT_EQ(hover.hovered, 1);
+}
+
 // A parent that measures and draws the combo's items and answers the list's colour step.
 class OwnerParent : public NoticeParent {
   public:
