@@ -100,6 +100,15 @@ Window* Window::GetDlgItem(int id) const {
     return found;
 }
 
+void Window::SetZOrder(Window* after) {
+    if (!parent_ || after == this || (after && after->parent_ != parent_)) return;
+    auto& list = parent_->children_;
+    std::erase(list, this);
+    auto at = after ? std::find(list.begin(), list.end(), after) + 1 : list.begin();
+    list.insert(at, this);
+    InvalidateInParent();
+}
+
 gfx::Rect Window::GetWindowRect() const {
     gfx::Point p = ClientToScreen({0, 0});
     return gfx::RectFromSize(p.x, p.y, rect_.Width(), rect_.Height());

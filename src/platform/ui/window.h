@@ -61,6 +61,10 @@ class Window {
     // The direct child with this id, or null (any thread).
     Window* GetDlgItem(int id) const;
 
+    // Z-order among the siblings: places this window just below `after`, or on top when after is null.
+    void SetZOrder(Window* after);
+    void BringWindowToTop() { SetZOrder(nullptr); }
+
     // Geometry.
     gfx::Rect GetWindowRect() const;  // screen coordinates
     gfx::Rect GetClientRect() const { return {0, 0, rect_.Width(), rect_.Height()}; }
