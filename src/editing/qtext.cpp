@@ -30,8 +30,10 @@ bool StepQByKey(int key, int band) {
     const int step = KeyStep(key);
     if (step == 0) return true;
     int index = g_EqQIndex[ch][band];
+    // At or beyond the end it would cross: a limit, nothing changes.
+    if (step > 0 ? index >= kQTableSize - 1 : index <= 0) return false;
     // An index from outside the table would be read past its end; take the one the Q stands at instead.
-    if (index < 0 || index >= kQTableSize) index = device::QIndexFor(g_EqQ[ch][band]);
+    if (index >= kQTableSize || index < 0) index = device::QIndexFor(g_EqQ[ch][band]);
     if (!StepWithin(index, step, kQTableSize - 1)) return false;
     g_EqQIndex[ch][band] = index;
     g_EqQ[ch][band] = g_QTable[index];

@@ -9,7 +9,7 @@ namespace editing {
 // propagate.
 bool SetBandQFromText(int band, std::string_view text);
 
-// Up raises the table index, Down lowers it, and the Q takes the table value. False at the end of the table
+// Up raises the table index, Down lowers it, and the Q takes the table value. False at (or beyond) the end
 // (nothing changes); true for any other key (nothing changes either).
 bool StepQByKey(int key, int band);
 

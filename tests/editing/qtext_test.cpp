@@ -120,6 +120,26 @@ TEST_F(QTextTest, IndexOutsideTheTableStepsFromTheQ) {
     EXPECT_EQ(g_EqQIndex[0][kBand], 62);
 }
 
+TEST_F(QTextTest, IndexBeyondTheEndItWouldCrossIsALimit) {
+    const struct {
+        const char* rule;
+        int index;
+        int key;
+    } cases[] = {
+        {"Up above the top", 112, kKeyUp},
+        {"Up far above the top", 500, kKeyUp},
+        {"Down below the bottom", -3, kKeyDown},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rule);
+        g_EqQIndex[0][kBand] = c.index;
+        g_EqQ[0][kBand] = 2.0;
+        EXPECT_FALSE(StepQByKey(c.key, kBand));
+        EXPECT_EQ(g_EqQIndex[0][kBand], c.index);
+        EXPECT_EQ(g_EqQ[0][kBand], 2.0);
+    }
+}
+
 TEST_F(QTextTest, BadIndexesChangeNothing) {
     EXPECT_FALSE(SetBandQFromText(31, "2"));
     EXPECT_FALSE(StepQByKey(kKeyUp, -1));

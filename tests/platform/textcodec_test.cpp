@@ -185,5 +185,14 @@ TEST(Utf16, BadUtf8BecomesReplacement) {
     EXPECT_TRUE(r.replaced);
 }
 
+TEST(CodePoints, RoundTripAndBadInput) {
+    const std::string text = "A\xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80";  // A, e acute, a CJK char, an emoji
+    EXPECT_EQ(Utf8ToU32(text), (std::u32string{U'A', 0xE9, 0x4E2D, 0x1F600}));
+    EXPECT_EQ(U32ToUtf8(Utf8ToU32(text)), text);
+    // A stray continuation byte and a cut-off lead byte each become one replacement character.
+    EXPECT_EQ(Utf8ToU32("a\x80" "b\xE4"), (std::u32string{U'a', 0xFFFD, U'b', 0xFFFD}));
+    EXPECT_EQ(U32ToUtf8(std::u32string{0xD800, 0x110000}), "\xEF\xBF\xBD\xEF\xBF\xBD");
+}
+
 }  // namespace
 }  // namespace sys

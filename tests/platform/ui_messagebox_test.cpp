@@ -1,7 +1,4 @@
-// Message boxes: the test responder, boxes posted from workers, and the drawn box.
-#include <atomic>
-#include <thread>
-
+// Message boxes: the test responder and the drawn box (boxes posted from workers: ui_send_tsan_test.cpp).
 #include "platform/ui/messagebox.h"
 #include "ui_fixture.h"
 
@@ -22,26 +19,6 @@ TEST_F(UiMessageBoxTest, TheResponderRecordsEachBoxAndAnswersIt) {
     EXPECT_EQ(boxes.Boxes()[0].caption, "Alert");
     EXPECT_EQ(boxes.Boxes()[0].flags, unsigned{MB_YESNO | MB_ICONQUESTION});
     EXPECT_EQ(boxes.Boxes()[1].flags, unsigned{MB_OK});
-}
-
-TEST_F(UiMessageBoxTest, ABoxPostedFromAWorkerIsShownLaterOnTheUiThread) {
-    MessageBoxRecorder boxes(app);
-    std::atomic<bool> worker_done{false};
-    int answer = 0;
-    std::thread worker([&] {
-        app.PostMessageBox("Save the data successfully!", "Alert", MB_OK, [&](int a) {
-            EXPECT_TRUE(app.IsUiThread());
-            answer = a;
-        });
-        worker_done = true;
-    });
-    worker.join();  // the worker never waited for the box
-    EXPECT_TRUE(worker_done);
-    EXPECT_TRUE(boxes.Boxes().empty());
-    hl.RunPending();
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].text, "Save the data successfully!");
-    EXPECT_EQ(answer, IDOK);
 }
 
 TEST_F(UiMessageBoxTest, TheDrawnBoxIsModalAndAnswersKeysAndClicks) {

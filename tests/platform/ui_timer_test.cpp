@@ -138,8 +138,8 @@ TEST(UiTimerRealClock, ALateLoopGetsOneTickNotABacklog) {
     w.CreateTopLevel(gfx::RectFromSize(0, 0, 10, 10), "w");
     int n = 0;
     w.on = [&](UINT m, WPARAM, LPARAM) -> LRESULT { return m == WM_TIMER ? (++n, 0) : 0; };
-    w.SetTimer(1, 10);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    w.SetTimer(1, 50);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // six periods late
     app.RunUntilIdle();
     EXPECT_EQ(n, 1);
 }

@@ -1,19 +1,37 @@
 #!/usr/bin/env bash
-# smoke.sh PROGRAM SCREENSHOT: runs PROGRAM under Xvfb at 96 DPI, checks that its 1272x676 main window appears
+# smoke.sh PROGRAM SCREENSHOT: runs PROGRAM on its own Xvfb at 96 DPI, checks that its 1272x676 main window appears
 # painted with the placeholder skin's background, closes it with Alt+F4 and expects exit code 0.
 set -euo pipefail
 program=$1
 shot=$2
-if [ -z "${SMOKE_INNER:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 96" env SMOKE_INNER=1 "$0" "$@"
-fi
 export DSP_CONSOLE_DPI=96
+# A clean session: no desktop bus to start on demand, a runtime directory of our own.
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+pid=""
+xvfb=""
+cleanup() {
+    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+    rm -rf "$XDG_RUNTIME_DIR"
+}
+trap cleanup EXIT
 # SDL, X11 and fontconfig keep allocations for the life of the process; leak checks belong to the unit tests.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
+# Our own X server on a display number it picks itself (-displayfd), so parallel runs never collide.
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -dpi 96 -nolisten tcp 3>"$XDG_RUNTIME_DIR/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 1 100); do
+    [ -s "$XDG_RUNTIME_DIR/display" ] && break
+    sleep 0.1
+done
+[ -s "$XDG_RUNTIME_DIR/display" ] || { echo "smoke: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$XDG_RUNTIME_DIR/display")"
+
 fail() {
     echo "smoke: $*" >&2
-    kill "$pid" 2>/dev/null || true
     exit 1
 }
 
@@ -21,13 +39,13 @@ fail() {
 pid=$!
 
 wid=""
-for _ in $(seq 1 100); do
+for _ in $(seq 1 200); do
     wid=$(xdotool search --onlyvisible --name '^DSP Console$' 2>/dev/null | head -n 1 || true)
     [ -n "$wid" ] && break
     kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared"
     sleep 0.1
 done
-[ -n "$wid" ] || fail "no main window within 10 s"
+[ -n "$wid" ] || fail "no main window within 20 s"
 
 info=$(xwininfo -id "$wid")
 width=$(awk '/Width:/ {print $2}' <<<"$info")
@@ -46,7 +64,9 @@ for _ in $(seq 1 30); do
 done
 [ "$colour" = "srgb(33,44,61)" ] || fail "background at (200,400) is $colour, expected srgb(33,44,61)"
 
-xdotool mousemove --window "$wid" 100 100 key alt+F4
+# Real key events (XTEST) with the pointer over the window, which has the focus without a window manager.
+xdotool mousemove $((x + 100)) $((y + 100))
+xdotool key alt+F4
 for _ in $(seq 1 100); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
@@ -56,5 +76,6 @@ set +e
 wait "$pid"
 rc=$?
 set -e
+pid=""
 [ "$rc" = 0 ] || fail "exit code $rc after close, expected 0"
 echo "smoke: ok (window ${width}x${height} at ${x},${y}, background $colour)"

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/sys/textcodec.h"
 #include "platform/ui/application.h"
 #include "platform/ui/window.h"
 
@@ -137,6 +138,13 @@ void HeadlessBackend::ClickWindow(const Window& w, std::optional<gfx::Point> cli
     Click(ScreenPointOf(w, client));
 }
 
+bool HeadlessBackend::ClickItem(const Window& parent, int id) {
+    const Window* item = parent.GetDlgItem(id);
+    if (!item) return false;
+    ClickWindow(*item);
+    return true;
+}
+
 void HeadlessBackend::MoveToWindow(const Window& w, std::optional<gfx::Point> client) {
     MouseMove(ScreenPointOf(w, client));
 }
@@ -163,17 +171,11 @@ void HeadlessBackend::KeyPress(unsigned vk, unsigned modifiers) {
 }
 
 void HeadlessBackend::Type(const std::string& utf8) {
-    for (size_t i = 0; i < utf8.size();) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
-        if (i + len > utf8.size()) len = 1;
-        char32_t cp = len == 1 ? c : c & (0xFF >> (len + 1));
-        for (int k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    for (char32_t cp : sys::Utf8ToU32(utf8)) {
         InputEvent e;
         e.type = InputEvent::Type::kChar;
         e.ch = cp;
         Inject(e);
-        i += static_cast<size_t>(len);
     }
 }
 

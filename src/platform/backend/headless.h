@@ -57,6 +57,8 @@ class HeadlessBackend : public Backend {
     void PointerLeft();
     gfx::Point ScreenPointOf(const Window& w, std::optional<gfx::Point> client = std::nullopt) const;
     void ClickWindow(const Window& w, std::optional<gfx::Point> client = std::nullopt);
+    // Clicks the centre of parent's child with this id; false when there is none.
+    bool ClickItem(const Window& parent, int id);
     void MoveToWindow(const Window& w, std::optional<gfx::Point> client = std::nullopt);
     void KeyDown(unsigned vk, unsigned modifiers = 0);
     void KeyUp(unsigned vk, unsigned modifiers = 0);

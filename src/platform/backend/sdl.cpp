@@ -1,7 +1,11 @@
 #include "platform/backend/sdl.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 #include <cairo.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -38,6 +42,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* error) {
     }
     std::unique_ptr<SdlBackend> b(new SdlBackend());
     b->wake_event_ = SDL_RegisterEvents(1);
+    if (pipe2(b->wake_pipe_, O_NONBLOCK | O_CLOEXEC) != 0) b->wake_pipe_[0] = b->wake_pipe_[1] = -1;
     float hdpi = 0;
     int fallback = 96;
     if (SDL_GetDisplayDPI(0, nullptr, &hdpi, nullptr) == 0 && hdpi > 1)
@@ -61,6 +66,9 @@ gfx::Rect SdlBackend::ScreenRect() const {
     return gfx::RectFromSize(r.x, r.y, r.w, r.h);
 }
 
+// On X11 the wait is a poll of the X connection and our own wake-up pipe. SDL's own blocking wait wakes
+// itself by sending an event to one of its windows over a second connection, which races with the UI thread
+// destroying that window (an X error that ends the process); a pipe has no such window.
 void SdlBackend::Wait(std::optional<int64_t> deadline, WaitKind) {
     int timeout = -1;
     if (deadline) {
@@ -68,10 +76,28 @@ void SdlBackend::Wait(std::optional<int64_t> deadline, WaitKind) {
         timeout = left <= 0 ? 0 : static_cast<int>(std::min<int64_t>(left, 1 << 30));
     }
     if (timeout == 0) return;
-    SDL_WaitEventTimeout(nullptr, timeout);
+    const int x11 = x11_fd_.load();
+    if (x11 < 0 || wake_pipe_[0] < 0) {
+        SDL_WaitEventTimeout(nullptr, timeout);
+        return;
+    }
+    SDL_PumpEvents();
+    if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT)) return;
+    pollfd fds[2] = {{x11, POLLIN, 0}, {wake_pipe_[0], POLLIN, 0}};
+    poll(fds, 2, timeout);
+    char buf[64];
+    while (read(wake_pipe_[0], buf, sizeof buf) > 0) {
+    }
 }
 
 void SdlBackend::Wake() {
+    // The UI thread looks at the queue before it waits; only other threads need to interrupt a wait.
+    if (app_ && app_->IsUiThread()) return;
+    if (x11_fd_.load() >= 0 && wake_pipe_[1] >= 0) {
+        const char c = 1;
+        [[maybe_unused]] const ssize_t n = write(wake_pipe_[1], &c, 1);  // a full pipe is awake already
+        return;
+    }
     SDL_Event e{};
     e.type = wake_event_;
     SDL_PushEvent(&e);
@@ -89,6 +115,10 @@ bool SdlBackend::CreateNative(Window& top, std::string* error) {
     }
     SDL_SetWindowData(w, "ui", &top);
     top.native = w;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (x11_fd_.load() < 0 && SDL_GetWindowWMInfo(w, &info) && info.subsystem == SDL_SYSWM_X11)
+        x11_fd_.store(ConnectionNumber(info.info.x11.display));
     return true;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -37,6 +38,8 @@ class SdlBackend : public Backend {
 
     int dpi_ = 96;
     uint32_t wake_event_ = 0;
+    int wake_pipe_[2] = {-1, -1};
+    std::atomic<int> x11_fd_{-1};  // the X connection, once a window exists
 };
 
 // SDL key symbol to virtual key code (0 when it has none).

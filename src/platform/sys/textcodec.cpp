@@ -231,4 +231,23 @@ Converted Utf8ToUtf16Le(std::string_view utf8) {
     return result;
 }
 
+std::u32string Utf8ToU32(std::string_view utf8) {
+    std::u32string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char32_t cp = DecodeUtf8(utf8, pos);
+        out.push_back(cp == kBad ? kReplacement : cp);
+    }
+    return out;
+}
+
+std::string U32ToUtf8(std::u32string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char32_t cp : text) {
+        AppendUtf8(out, cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF) ? kReplacement : cp);
+    }
+    return out;
+}
+
 }  // namespace sys

@@ -40,4 +40,9 @@ Converted Utf16LeToUtf8(std::string_view bytes);
 // UTF-8 to UTF-16LE bytes; characters above U+FFFF become surrogate pairs, bad UTF-8 becomes U+FFFD.
 Converted Utf8ToUtf16Le(std::string_view utf8);
 
+// UTF-8 to code points and back, for code that works character by character (edits, typed input). Bad UTF-8
+// becomes U+FFFD; code points that cannot be encoded become U+FFFD too.
+std::u32string Utf8ToU32(std::string_view utf8);
+std::string U32ToUtf8(std::u32string_view text);
+
 }  // namespace sys

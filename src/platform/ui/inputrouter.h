@@ -26,6 +26,8 @@ class InputRouter {
     Window* SetCapture(Window* w);  // null releases; returns the old capture
     void TrackMouse(Window* w, unsigned flags, int hover_ms);
     short KeyState(unsigned vk) const;
+    // The pointer's last known position, screen coordinates (GetCursorPos).
+    gfx::Point PointerPos() const { return last_pointer_; }
 
     int AddHook(std::function<void(UINT, gfx::Point)> hook);
     void RemoveHook(int id);

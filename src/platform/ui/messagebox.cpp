@@ -39,9 +39,7 @@ class BoxButton : public Window {
         pressed_ = false;
         App().ReleaseCapture();
         Invalidate();
-        if (GetClientRect().Contains(p) && GetParent())
-            GetParent()->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), BN_CLICKED),
-                                     reinterpret_cast<LPARAM>(this));
+        if (GetClientRect().Contains(p)) NotifyParent(BN_CLICKED);
     }
     void OnSetFocus(Window* old) override {
         Window::OnSetFocus(old);

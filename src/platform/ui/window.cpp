@@ -83,10 +83,30 @@ Window* Window::GetTopLevel() {
 }
 
 Window* Window::GetDlgItem(int id) const {
-    for (Window* c : children_) {
-        if (c->id_ == id) return c;
-    }
-    return nullptr;
+    Window* found = nullptr;
+    auto find = [&] {
+        for (Window* c : children_) {
+            if (c->id_ == id) {
+                found = c;
+                return;
+            }
+        }
+    };
+    // The tree belongs to the UI thread; a worker asks it.
+    if (IsCreated() && !app_->IsUiThread())
+        app_->RunOnUiThread(find, Handle());
+    else
+        find();
+    return found;
+}
+
+void Window::SetZOrder(Window* after) {
+    if (!parent_ || after == this || (after && after->parent_ != parent_)) return;
+    auto& list = parent_->children_;
+    std::erase(list, this);
+    auto at = after ? std::find(list.begin(), list.end(), after) + 1 : list.begin();
+    list.insert(at, this);
+    InvalidateInParent();
 }
 
 gfx::Rect Window::GetWindowRect() const {
@@ -204,6 +224,13 @@ void Window::SetWindowText(const std::string& text) {
     SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+std::string Window::GetWindowText() const {
+    if (!IsCreated() || app_->IsUiThread()) return text_;
+    std::string copy;
+    app_->RunOnUiThread([&] { copy = text_; }, Handle());
+    return copy;
+}
+
 void Window::SetFont(const gfx::Font& font, bool redraw) {
     font_ = font;
     if (redraw && IsCreated()) Invalidate();
@@ -221,6 +248,12 @@ bool Window::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (h == 0 || !app_) return false;
     app_->queue_.Push(QueueItem::Message(QueueItem::Kind::kPost, h, message, wParam, lParam));
     return true;
+}
+
+LRESULT Window::NotifyParent(unsigned code) {
+    if (!parent_) return 0;
+    return parent_->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id_), code),
+                                reinterpret_cast<LPARAM>(this));
 }
 
 UINT_PTR Window::SetTimer(UINT_PTR id, unsigned elapse_ms) {
@@ -272,8 +305,25 @@ gfx::Bitmap Window::Render() {
     return bitmap;
 }
 
+void Window::SetDlgItemText(int id, const std::string& text) {
+    if (Window* item = GetDlgItem(id)) item->SetWindowText(text);
+}
+
+std::string Window::GetDlgItemText(int id) const {
+    const Window* item = GetDlgItem(id);
+    return item ? item->GetWindowText() : std::string();
+}
+
 Window* Window::SetFocus() {
     return app_->input_.SetFocus(this);
+}
+
+Window* Window::GetFocus() const {
+    return app_->GetFocus();
+}
+
+void Window::ReleaseCapture() const {
+    app_->ReleaseCapture();
 }
 
 bool Window::HasFocus() const {

@@ -58,8 +58,12 @@ class Window {
     Window* GetTopLevel();
     bool IsTopLevel() const { return IsCreated() && parent_ == nullptr; }
     const std::vector<Window*>& Children() const { return children_; }
-    // The direct child with this id, or null.
+    // The direct child with this id, or null (any thread).
     Window* GetDlgItem(int id) const;
+
+    // Z-order among the siblings: places this window just below `after`, or on top when after is null.
+    void SetZOrder(Window* after);
+    void BringWindowToTop() { SetZOrder(nullptr); }
 
     // Geometry.
     gfx::Rect GetWindowRect() const;  // screen coordinates
@@ -78,7 +82,7 @@ class Window {
     unsigned Style() const { return style_; }
     void ModifyStyle(unsigned remove, unsigned add) { style_ = (style_ & ~remove) | add; }
     void SetWindowText(const std::string& text);
-    std::string GetWindowText() const { return text_; }
+    std::string GetWindowText() const;  // any thread
     void SetFont(const gfx::Font& font, bool redraw = true);
     const gfx::Font& GetFont() const { return font_; }
     // A window that answers the hit test with HTTRANSPARENT: presses on it reach the window below (a static
@@ -102,6 +106,8 @@ class Window {
     // destroyed window.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // A control's notice: WM_COMMAND (id, code) with this window, sent to the parent. Returns its result.
+    LRESULT NotifyParent(unsigned code);
 
     // Timers fire WM_TIMER on the UI thread, nested modal loops included. Setting an id again restarts it.
     UINT_PTR SetTimer(UINT_PTR id, unsigned elapse_ms);
@@ -115,10 +121,16 @@ class Window {
     gfx::Bitmap Render();
     bool RenderToPng(const std::string& path) { return Render().SavePng(path); }
 
+    // Texts of children by id (SetDlgItemText does nothing when there is no such child).
+    void SetDlgItemText(int id, const std::string& text);
+    std::string GetDlgItemText(int id) const;
+
     // Focus, capture, mouse tracking.
     Window* SetFocus();  // returns the window that had the focus
     bool HasFocus() const;
+    Window* GetFocus() const;  // the application's focus window, wherever it is
     Window* SetCapture();
+    void ReleaseCapture() const;
     void TrackMouseEvent(unsigned flags, int hover_ms = HOVER_DEFAULT);
 
     int MessageBox(const std::string& text, const std::string& caption = "", unsigned flags = MB_OK);

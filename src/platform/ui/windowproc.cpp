@@ -93,14 +93,10 @@ LRESULT Window::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NCHITTEST:
             return hit_transparent_ ? HTTRANSPARENT : HTCLIENT;
         case WM_SETFOCUS:
-            if (parent_ && setfocus_notice_ >= 0)
-                parent_->SendMessage(WM_COMMAND, MAKEWPARAM(id_, setfocus_notice_),
-                                     reinterpret_cast<LPARAM>(this));
+            if (setfocus_notice_ >= 0) NotifyParent(static_cast<unsigned>(setfocus_notice_));
             return 0;
         case WM_KILLFOCUS:
-            if (parent_ && killfocus_notice_ >= 0)
-                parent_->SendMessage(WM_COMMAND, MAKEWPARAM(id_, killfocus_notice_),
-                                     reinterpret_cast<LPARAM>(this));
+            if (killfocus_notice_ >= 0) NotifyParent(static_cast<unsigned>(killfocus_notice_));
             return 0;
         case WM_ERASEBKGND:
             if (wParam && background_) {

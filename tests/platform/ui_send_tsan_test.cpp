@@ -3,6 +3,7 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/ui/messagebox.h"
 #include "ui_fixture.h"
 
 namespace ui::testing {
@@ -180,6 +181,43 @@ TEST_F(UiSendTest, AModalDialogsLoopServesSendsToTheWindowItDisabled) {
     worker.join();
     EXPECT_EQ(got, 1);
     EXPECT_TRUE(top.IsWindowEnabled());
+}
+
+TEST_F(UiSendTest, ABoxPostedFromAWorkerIsShownLaterOnTheUiThread) {
+    MessageBoxRecorder boxes(app);
+    std::atomic<bool> worker_done{false};
+    int answer = 0;
+    std::thread worker([&] {
+        app.PostMessageBox("Save the data successfully!", "Alert", MB_OK, [&](int a) {
+            EXPECT_TRUE(app.IsUiThread());
+            answer = a;
+        });
+        worker_done = true;
+    });
+    worker.join();  // the worker never waited for the box
+    EXPECT_TRUE(worker_done);
+    EXPECT_TRUE(boxes.Boxes().empty());
+    hl.RunPending();
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "Save the data successfully!");
+    EXPECT_EQ(answer, IDOK);
+}
+
+TEST_F(UiSendTest, AWorkerReachesAChildByIdAndSetsItsTextThroughTheUiThread) {
+    LogWindow version(&app, nullptr, "version");
+    version.Create(&top, 1275, gfx::RectFromSize(0, 60, 80, 20));
+    std::atomic<bool> done{false};
+    std::string seen;
+    std::thread worker([&] {
+        top.SetDlgItemText(1275, "DSP-1 221130");
+        seen = top.GetDlgItemText(1275);
+        done = true;
+        app.Post([] {});
+    });
+    app.RunModalLoop([&] { return done.load(); });
+    worker.join();
+    EXPECT_EQ(seen, "DSP-1 221130");
+    EXPECT_EQ(version.GetWindowText(), "DSP-1 221130");
 }
 
 }  // namespace

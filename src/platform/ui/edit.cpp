@@ -1,0 +1,286 @@
+#include "platform/ui/edit.h"
+
+#include <algorithm>
+
+#include "platform/ui/application.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kMargin = 1;  // pixels between the border and the text
+constexpr int kNoLimit = 0x7FFFFFFE;
+
+bool ShiftDown(Application& app) {
+    return app.GetKeyState(VK_SHIFT) < 0;
+}
+
+}  // namespace
+
+Edit::Edit(Application* app) : Control(app) {
+    SetFocusNotices(EN_SETFOCUS, EN_KILLFOCUS);
+    SetWantsDoubleClicks(true);
+}
+
+void Edit::SetSel(int start, int end, bool no_scroll) {
+    const int len = GetTextLength();
+    if (start < 0) {
+        // A start of -1 removes the selection and leaves the caret where it is.
+        anchor_ = caret_;
+    } else {
+        anchor_ = std::min(start, len);
+        caret_ = end < 0 ? len : std::min(end, len);
+    }
+    if (!no_scroll) ScrollToCaret();
+    Invalidate();
+}
+
+void Edit::GetSel(int& start, int& end) const {
+    start = std::min(anchor_, caret_);
+    end = std::max(anchor_, caret_);
+}
+
+void Edit::ReplaceSel(const std::string& text) {
+    std::u32string t = ToU32(GetWindowText());
+    int s, e;
+    GetSel(s, e);
+    const std::u32string with = ToU32(text);
+    t.replace(s, e - s, with);
+    const int caret = s + static_cast<int>(with.size());
+    DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ToUtf8(t).c_str()));
+    anchor_ = caret_ = caret;
+    ScrollToCaret();
+}
+
+void Edit::SetLimitText(int max_chars) {
+    limit_ = max_chars <= 0 ? kNoLimit : max_chars;
+}
+
+void Edit::SetReadOnly(bool read_only) {
+    ModifyControlStyle(read_only ? 0u : uint32_t{res::kReadOnly}, read_only ? uint32_t{res::kReadOnly} : 0u);
+}
+
+LRESULT Edit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SETTEXT: {
+            const LRESULT r = Control::WindowProc(message, wParam, lParam);
+            anchor_ = caret_ = 0;
+            scroll_ = 0;
+            return r;
+        }
+        case EM_SETSEL:
+            SetSel(static_cast<int>(static_cast<intptr_t>(wParam)), static_cast<int>(lParam));
+            return 0;
+        case EM_GETSEL: {
+            int s, e;
+            GetSel(s, e);
+            return MAKELPARAM(s, e);
+        }
+        case EM_LIMITTEXT:
+            SetLimitText(static_cast<int>(wParam));
+            return 0;
+        case EM_SETREADONLY:
+            SetReadOnly(wParam != 0);
+            return 1;
+        default:
+            return Control::WindowProc(message, wParam, lParam);
+    }
+}
+
+bool Edit::UserReplace(const std::u32string& with) {
+    if (IsReadOnly()) return false;
+    std::u32string t = ToU32(GetWindowText());
+    int s, e;
+    GetSel(s, e);
+    if (with.empty() && s == e) return false;
+    if (static_cast<long long>(t.size()) - (e - s) + static_cast<long long>(with.size()) > limit_) {
+        NotifyParent(EN_MAXTEXT);
+        return false;
+    }
+    t.replace(s, e - s, with);
+    DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ToUtf8(t).c_str()));
+    anchor_ = caret_ = s + static_cast<int>(with.size());
+    ScrollToCaret();
+    NotifyParent(EN_CHANGE);
+    return true;
+}
+
+void Edit::Collapse(int caret, bool extend) {
+    caret_ = std::clamp(caret, 0, GetTextLength());
+    if (!extend) anchor_ = caret_;
+    ScrollToCaret();
+    Invalidate();
+}
+
+void Edit::OnKeyDown(unsigned vk, unsigned, unsigned) {
+    const bool extend = ShiftDown(App());
+    switch (vk) {
+        case VK_LEFT:
+        case VK_UP:
+            Collapse(caret_ - 1, extend);
+            break;
+        case VK_RIGHT:
+        case VK_DOWN:
+            Collapse(caret_ + 1, extend);
+            break;
+        case VK_HOME:
+            Collapse(0, extend);
+            break;
+        case VK_END:
+            Collapse(GetTextLength(), extend);
+            break;
+        case VK_DELETE:
+            if (IsReadOnly()) break;
+            if (anchor_ == caret_) {
+                if (caret_ >= GetTextLength()) break;
+                anchor_ = caret_ + 1;
+            }
+            UserReplace({});
+            break;
+        default:
+            break;
+    }
+}
+
+void Edit::OnChar(char32_t ch, unsigned, unsigned) {
+    if (ch == 0x08) {  // Backspace
+        if (IsReadOnly()) return;
+        if (anchor_ == caret_) {
+            if (caret_ == 0) return;
+            anchor_ = caret_ - 1;
+        }
+        UserReplace({});
+        return;
+    }
+    if (ch == 0x01) {  // Ctrl+A
+        SetSel(0, -1);
+        return;
+    }
+    if (ch < 0x20 || ch == 0x7F) return;  // Enter, Esc, Tab and other controls type nothing
+    if (HasControlStyle(res::kNumber) && (ch < U'0' || ch > U'9')) return;
+    UserReplace(std::u32string(1, ch));
+}
+
+gfx::Rect Edit::TextRect() const {
+    const int b = HasControlStyle(res::kBorder) ? 1 : 0;
+    const gfx::Rect c = GetClientRect();
+    return {c.left + b + kMargin, c.top + b, c.right - b - kMargin, c.bottom - b};
+}
+
+int Edit::TextWidth(const std::u32string& text, int chars) {
+    if (chars <= 0) return 0;
+    gfx::Canvas measure(probe_);
+    return measure.MeasureText(ToUtf8(text.substr(0, chars)), GetFont()).cx;
+}
+
+int Edit::TextLeft(const std::u32string& text) {
+    const gfx::Rect r = TextRect();
+    const int width = TextWidth(text, static_cast<int>(text.size()));
+    if (width <= r.Width()) {
+        if (HasControlStyle(res::kTextCenter)) return r.left + (r.Width() - width) / 2;
+        if (HasControlStyle(res::kTextRight)) return r.right - width;
+    }
+    return r.left - scroll_;
+}
+
+void Edit::ScrollToCaret() {
+    const std::u32string t = ToU32(GetWindowText());
+    const gfx::Rect r = TextRect();
+    const int width = TextWidth(t, static_cast<int>(t.size()));
+    if (width <= r.Width()) {
+        scroll_ = 0;
+        return;
+    }
+    const int x = TextWidth(t, caret_);
+    if (x - scroll_ < 0) scroll_ = x;
+    if (x - scroll_ > r.Width() - 1) scroll_ = x - r.Width() + 1;
+    scroll_ = std::clamp(scroll_, 0, std::max(0, width - r.Width() + 1));
+}
+
+int Edit::CharFromPoint(gfx::Point p) {
+    const std::u32string t = ToU32(GetWindowText());
+    const int left = TextLeft(t);
+    int prev = 0;
+    for (int i = 1; i <= static_cast<int>(t.size()); ++i) {
+        const int x = TextWidth(t, i);
+        if (p.x < left + (prev + x) / 2) return i - 1;
+        prev = x;
+    }
+    return static_cast<int>(t.size());
+}
+
+void Edit::OnLButtonDown(unsigned, gfx::Point p) {
+    SetFocus();
+    if (!HasFocus()) return;
+    const bool extend = ShiftDown(App());
+    Collapse(CharFromPoint(p), extend);
+    dragging_ = true;
+    SetCapture();
+}
+
+void Edit::OnLButtonDblClk(unsigned, gfx::Point) {
+    SetSel(0, -1);
+}
+
+void Edit::OnMouseMove(unsigned, gfx::Point p) {
+    if (dragging_) Collapse(CharFromPoint(p), true);
+}
+
+void Edit::OnLButtonUp(unsigned, gfx::Point) {
+    if (!dragging_) return;
+    dragging_ = false;
+    if (App().GetCapture() == this) App().ReleaseCapture();
+}
+
+void Edit::OnSetFocus(Window* old_focus) {
+    Control::OnSetFocus(old_focus);
+    Invalidate();
+}
+
+void Edit::OnKillFocus(Window* new_focus) {
+    dragging_ = false;
+    Control::OnKillFocus(new_focus);
+    Invalidate();
+}
+
+void Edit::OnPaint(gfx::Canvas& canvas) {
+    const bool enabled = IsWindowEnabled();
+    const gfx::Brush brush =
+        AskCtlColor(*this, canvas, IsReadOnly() || !enabled ? CTLCOLOR_STATIC : CTLCOLOR_EDIT);
+    const gfx::Rect client = GetClientRect();
+    canvas.FillRect(client, brush);
+    if (HasControlStyle(res::kBorder)) {
+        canvas.SetPen(gfx::Pen::Solid(1, syscolor::kBorder));
+        canvas.SetBrush(gfx::Brush::Null());
+        canvas.Rectangle(client);
+    }
+    const gfx::Color text_color = enabled ? canvas.TextColor() : syscolor::kGrayText;
+    const std::u32string t = ToU32(GetWindowText());
+    const gfx::Rect r = TextRect();
+    const int left = TextLeft(t);
+    const int line = canvas.MeasureText("Ag", GetFont()).cy;
+    canvas.Save();
+    canvas.ClipRect(r);
+    const gfx::Rect text_box{left, r.top, r.right + scroll_ + 10000, r.top + line};
+    // The colour step's background mode and colour apply behind the text, as in a device context.
+    canvas.SetFont(GetFont());
+    canvas.SetTextColor(text_color);
+    canvas.DrawText(ToUtf8(t), text_box, gfx::kTextSingleLine);
+    const bool focused = HasFocus();
+    int s, e;
+    GetSel(s, e);
+    if (focused && s != e) {
+        const int x0 = left + TextWidth(t, s), x1 = left + TextWidth(t, e);
+        const gfx::Rect sel{x0, r.top, x1, r.top + line};
+        canvas.FillRect(sel, syscolor::kHighlight);
+        canvas.DrawText(ToUtf8(t.substr(s, e - s)), {x0, r.top, x1 + 10000, r.top + line}, GetFont(),
+                        syscolor::kHighlightText, gfx::kTextSingleLine);
+    }
+    if (focused) {
+        const int x = left + TextWidth(t, caret_);
+        canvas.FillRect({x, r.top, x + 1, r.top + line}, text_color);
+    }
+    canvas.Restore();
+}
+
+}  // namespace ui

@@ -1,0 +1,64 @@
+#pragma once
+#include <string>
+
+#include "platform/gfx/bitmap.h"
+#include "platform/ui/control.h"
+
+namespace ui {
+
+// A single-line edit control.
+//
+// The text is the window text; a text set from code (SetWindowText) raises no notice and puts the caret at
+// the start. The user's typing, Backspace and Delete replace the selection and raise EN_CHANGE. The caret is
+// the end of the selection; SetSel(0, -1) selects everything, a start of -1 removes the selection. The
+// selection shows while the control has the focus. Left/Up, Right/Down, Home and End move the caret (Shift
+// extends the selection). Focus changes send EN_SETFOCUS and EN_KILLFOCUS to the parent. A read-only or
+// disabled edit asks the colour step as a static, an editable one as an edit. Enter is left to the dialog.
+// Control styles: kTextCenter, kTextRight, kReadOnly, kNumber, kBorder.
+class Edit : public Control {
+  public:
+    explicit Edit(Application* app = nullptr);
+
+    void SetSel(int start, int end, bool no_scroll = false);
+    void GetSel(int& start, int& end) const;
+    // Replaces the selection with text (from code: no notice; the text limit does not apply).
+    void ReplaceSel(const std::string& text);
+    void SetLimitText(int max_chars);  // 0: no limit
+    int GetLimitText() const { return limit_; }
+    void SetReadOnly(bool read_only);
+    bool IsReadOnly() const { return HasControlStyle(res::kReadOnly); }
+    int GetTextLength() const { return static_cast<int>(ToU32(GetWindowText()).size()); }
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  protected:
+    void OnPaint(gfx::Canvas& canvas) override;
+    bool OnEraseBkgnd(gfx::Canvas&) override { return true; }
+    void OnSetFocus(Window* old_focus) override;
+    void OnKillFocus(Window* new_focus) override;
+    void OnKeyDown(unsigned vk, unsigned repeat, unsigned flags) override;
+    void OnChar(char32_t ch, unsigned repeat, unsigned flags) override;
+    void OnLButtonDown(unsigned keys, gfx::Point p) override;
+    void OnLButtonDblClk(unsigned keys, gfx::Point p) override;
+    void OnMouseMove(unsigned keys, gfx::Point p) override;
+    void OnLButtonUp(unsigned keys, gfx::Point p) override;
+
+  private:
+    // Replaces the selection as the user does: limit, read-only and EN_CHANGE apply.
+    bool UserReplace(const std::u32string& with);
+    void Collapse(int caret, bool extend);
+    int TextWidth(const std::u32string& text, int chars);
+    int TextLeft(const std::u32string& text);  // x of the first character in client coordinates
+    int CharFromPoint(gfx::Point p);
+    void ScrollToCaret();
+    gfx::Rect TextRect() const;
+
+    int anchor_ = 0;
+    int caret_ = 0;
+    int limit_ = 32767;
+    int scroll_ = 0;  // pixels the text is shifted left
+    bool dragging_ = false;
+    gfx::Bitmap probe_{1, 1};
+};
+
+}  // namespace ui
