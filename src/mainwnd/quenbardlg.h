@@ -31,6 +31,10 @@ class CQuenbarDlg : public ui::Dialog, public device::DispatchTarget, public dev
     const std::string& VersionText() const { return m_VersionText; }
     int ModelLayoutsApplied() const { return m_LayoutsApplied; }
 
+    // The firmware file choice: an open dialog, the name and sum checks, and on success the change push
+    // stops and the device is asked into its upgrade mode. acceptAnyModel: any model's file name passes.
+    void LoadUpgradeFile(bool acceptAnyModel = false);
+
     // The delays the delay edits hold, packed with the main image.
     device::Delays& Delays() { return m_Delays; }
 
@@ -105,6 +109,8 @@ class CQuenbarDlg : public ui::Dialog, public device::DispatchTarget, public dev
     int m_InputSourceShown = 1;
     int m_UsbConnectedShown = 0;
     int m_UpgradeTextHold = 0;
+    // The upgrade start waits for the user's file choice: no transfer runs yet, so nothing times out.
+    bool m_ChoosingUpgradeFile = false;
     std::string m_UpgradeText;  // the (hidden) upgrade static's text
     std::string m_UsbText;      // the (hidden) USB static's text
 };

@@ -149,7 +149,7 @@ void CQuenbarDlg::OnStatusTick() {
         if (m_UsbConnectedShown == 0) PostMessage(WM_DEVICE_DISCONNECTED);
     }
     // A transfer the device left (lost link, or 10 s without a request) ends as failed.
-    if (g_UpgradeRunning.load() == 1) {
+    if (g_UpgradeRunning.load() == 1 && !m_ChoosingUpgradeFile) {
         const bool linkUp = g_UsbConnected.load() == 1 || m_Link.TcpState() != 0;
         if (!linkUp || device::SteadyNowMs() - device::UpgradeActivityMs() > kUpgradeSilenceMs)
             EndAbortedUpgrade();
@@ -215,29 +215,4 @@ ui::LRESULT CQuenbarDlg::OnRoutingImageLoaded(ui::WPARAM, ui::LPARAM) {
     RedrawLinkButtons();
     SetTimer(TIMER_PUSH_CHANGES, kPushMs);
     return 0;
-}
-
-ui::LRESULT CQuenbarDlg::OnUpgradeRequest(ui::WPARAM, ui::LPARAM) {
-    if (g_UpgradeRunning.load() == 1) return 0;
-    g_UpgradeRunning = 1;
-    if (!StartFirmwareUpgrade()) {
-        g_UpgradeRunning = 0;
-        PostMessage(ui::WM_CLOSE);
-    }
-    return 0;
-}
-
-bool CQuenbarDlg::StartFirmwareUpgrade() {
-    {
-        std::lock_guard lock(g_FirmwareMutex);
-        if (g_FirmwarePath.empty() || g_FirmwareImage.size() < 2) return false;
-    }
-    g_UpgradeRunning = 1;
-    g_UpgradeLastBlock = 0;
-    device::MarkUpgradeActivity();
-    device::SendSingleByteCommand(CMD_UPGRADE_START);
-    g_Progress = 0;
-    CLoadPercent progress(&App());
-    progress.DoModal();
-    return true;
 }
