@@ -25,6 +25,7 @@ constexpr unsigned kPollMs = 10;
 constexpr unsigned kIdlePollMs = 100;
 constexpr unsigned kPushMs = 100;
 constexpr unsigned kWatchdogMs = 100;
+constexpr unsigned kRxTimeoutMs = 100;
 constexpr unsigned kPollsPerQuery = 30;
 constexpr int kLoadStarted = 8;
 constexpr int kWatchdogGiveUp = 70;
@@ -46,6 +47,9 @@ void CQuenbarDlg::OnTimer(ui::UINT_PTR id) {
         case TIMER_LOAD_WATCHDOG:
             OnLoadWatchdogTick();
             break;
+        case TIMER_RX_TIMEOUT:
+            m_Link.ReceiveCountdown().Tick();
+            break;
         default:
             break;
     }
@@ -65,6 +69,17 @@ void CQuenbarDlg::OnPollTick() {
     if (linkUp != m_PollFast) {
         m_PollFast = linkUp;
         SetTimer(TIMER_POLL, linkUp ? kPollMs : kIdlePollMs);
+    }
+    // The receive countdown's timer runs for as long as a TCP link is up. Restarting it from the receive
+    // thread for every byte would cost a cross-thread timer call per byte; the countdown itself is set per
+    // byte (an atomic store), and a steady 100 ms tick lowers it about as soon.
+    const bool tcpUp = m_Link.TcpState() != 0;
+    if (tcpUp != m_RxTimerRunning) {
+        m_RxTimerRunning = tcpUp;
+        if (tcpUp)
+            SetTimer(TIMER_RX_TIMEOUT, kRxTimeoutMs);
+        else
+            KillTimer(TIMER_RX_TIMEOUT);
     }
     if (linkUp) {
         if (m_StatusPollTick == 0) device::SendStatusQuery();
