@@ -28,7 +28,7 @@ void DeviceLink::Start(const LinkConfig& config) {
     group_ = std::make_unique<sys::WorkerGroup>();
     const auto tcpState = [this] { return TcpState(); };
     if (!config.host.empty()) {
-        tcp_ = std::make_unique<TcpTransport>(config.host, config.port);
+        tcp_ = std::make_unique<TcpTransport>(config.host, config.port, rxCountdown_);
         tcp_->Start(*group_);
         group_->Start("tcp-dispatch",
                       [this, tcpState](std::stop_token stop) { TcpDispatchThread(stop, target_, tcpState); });

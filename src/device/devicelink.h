@@ -9,6 +9,7 @@
 
 #include "device/dispatcher.h"
 #include "device/linklistener.h"
+#include "device/rxcountdown.h"
 #include "platform/hid/backend.h"
 #include "platform/sys/workergroup.h"
 
@@ -39,6 +40,8 @@ class DeviceLink {
     int TcpState() const;
     // Ends the TCP connection (the connect thread makes a new one).
     void DropTcp();
+    // The TCP receive side's byte countdown; it outlives every run of the link.
+    RxCountdown& ReceiveCountdown() { return rxCountdown_; }
 
   private:
     DispatchTarget& target_;
@@ -46,6 +49,7 @@ class DeviceLink {
     std::unique_ptr<TcpTransport> tcp_;
     std::unique_ptr<UsbTransport> usb_;
     std::unique_ptr<sys::WorkerGroup> group_;
+    RxCountdown rxCountdown_;
 };
 
 }  // namespace device

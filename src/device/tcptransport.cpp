@@ -83,7 +83,10 @@ void TcpTransport::ReceiveThread(std::stop_token stop) {
         for (std::size_t i = 0; i < got.bytes; ++i) {
             if (client_.GetState() == 0) break;
             TcpRxEntry entry;
-            if (parser_.Feed(buffer[i], entry) != TcpFrameParser::Result::Committed) continue;
+            countdown_.ByteArrived();
+            const TcpFrameParser::Result result = parser_.Feed(buffer[i], entry);
+            if (result != TcpFrameParser::Result::Pending) countdown_.FrameEnded();
+            if (result != TcpFrameParser::Result::Committed) continue;
             while (!g_TcpRxRing.Push(entry)) {  // a full ring makes the receiver wait
                 if (!sys::SleepFor(1ms, stop)) return;
             }

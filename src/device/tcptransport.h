@@ -8,6 +8,7 @@
 #include <stop_token>
 #include <string>
 
+#include "device/rxcountdown.h"
 #include "device/tcpclient.h"
 #include "device/tcpframeparser.h"
 #include "platform/sys/event.h"
@@ -17,7 +18,8 @@ namespace device {
 
 class TcpTransport {
   public:
-    TcpTransport(std::string host, std::uint16_t port) : client_(std::move(host), port) {}
+    TcpTransport(std::string host, std::uint16_t port, RxCountdown& countdown)
+        : client_(std::move(host), port), countdown_(countdown) {}
     // Closes the socket; the threads must have been joined.
     ~TcpTransport();
 
@@ -37,7 +39,8 @@ class TcpTransport {
     CTcpClient client_;
     sys::Event connected_{sys::Event::Mode::kManualReset};  // set while the state is not 0
     TcpFrameParser parser_;                                 // receive thread only
-    std::atomic<unsigned> connection_{0};                   // counts connections, so the parser starts clean
+    RxCountdown& countdown_;
+    std::atomic<unsigned> connection_{0};  // counts connections, so the parser starts clean
 };
 
 }  // namespace device

@@ -23,6 +23,9 @@ class CQuenbarDlg : public ui::Dialog, public device::DispatchTarget, public dev
     // Raises the stop flag, releases pending sends, joins every link thread. Safe to call more than once.
     void StopLink();
     device::DeviceLink& Link() { return m_Link; }
+    // The TCP receive side's byte countdown (m_nRxCountdown): 2 per received byte, 0 at a frame's end,
+    // lowered by TIMER_RX_TIMEOUT.
+    int RxCountdown() { return m_Link.ReceiveCountdown().Value(); }
     // A scene recall from the device: stops the difference sync and reads the slot's images, watched like
     // the full read but without the progress dialog.
     void StartRecallRead(int slot);
@@ -30,6 +33,10 @@ class CQuenbarDlg : public ui::Dialog, public device::DispatchTarget, public dev
     int LoadState() const { return m_nLoadState; }
     const std::string& VersionText() const { return m_VersionText; }
     int ModelLayoutsApplied() const { return m_LayoutsApplied; }
+
+    // The firmware file choice: an open dialog, the name and sum checks, and on success the change push
+    // stops and the device is asked into its upgrade mode. acceptAnyModel: any model's file name passes.
+    void LoadUpgradeFile(bool acceptAnyModel = false);
 
     // The delays the delay edits hold, packed with the main image.
     device::Delays& Delays() { return m_Delays; }
@@ -98,6 +105,7 @@ class CQuenbarDlg : public ui::Dialog, public device::DispatchTarget, public dev
     bool m_NamesRequested = false;  // CMD_REQUEST_NAMES went out in this full read
     unsigned m_StatusPollTick = 0;  // TIMER_POLL ticks since the last status query, 0..29
     bool m_PollFast = true;         // TIMER_POLL runs every 10 ms (a link is up) or every 100 ms
+    bool m_RxTimerRunning = false;  // TIMER_RX_TIMEOUT runs while a TCP link is up
 
     // As last shown by the status tick.
     int m_SaveModeSlotShown = 0;
@@ -105,6 +113,8 @@ class CQuenbarDlg : public ui::Dialog, public device::DispatchTarget, public dev
     int m_InputSourceShown = 1;
     int m_UsbConnectedShown = 0;
     int m_UpgradeTextHold = 0;
+    // The upgrade start waits for the user's file choice: no transfer runs yet, so nothing times out.
+    bool m_ChoosingUpgradeFile = false;
     std::string m_UpgradeText;  // the (hidden) upgrade static's text
     std::string m_UsbText;      // the (hidden) USB static's text
 };

@@ -25,6 +25,7 @@ constexpr unsigned kPollMs = 10;
 constexpr unsigned kIdlePollMs = 100;
 constexpr unsigned kPushMs = 100;
 constexpr unsigned kWatchdogMs = 100;
+constexpr unsigned kRxTimeoutMs = 100;
 constexpr unsigned kPollsPerQuery = 30;
 constexpr int kLoadStarted = 8;
 constexpr int kWatchdogGiveUp = 70;
@@ -46,6 +47,9 @@ void CQuenbarDlg::OnTimer(ui::UINT_PTR id) {
         case TIMER_LOAD_WATCHDOG:
             OnLoadWatchdogTick();
             break;
+        case TIMER_RX_TIMEOUT:
+            m_Link.ReceiveCountdown().Tick();
+            break;
         default:
             break;
     }
@@ -65,6 +69,17 @@ void CQuenbarDlg::OnPollTick() {
     if (linkUp != m_PollFast) {
         m_PollFast = linkUp;
         SetTimer(TIMER_POLL, linkUp ? kPollMs : kIdlePollMs);
+    }
+    // The receive countdown's timer runs for as long as a TCP link is up. Restarting it from the receive
+    // thread for every byte would cost a cross-thread timer call per byte; the countdown itself is set per
+    // byte (an atomic store), and a steady 100 ms tick lowers it about as soon.
+    const bool tcpUp = m_Link.TcpState() != 0;
+    if (tcpUp != m_RxTimerRunning) {
+        m_RxTimerRunning = tcpUp;
+        if (tcpUp)
+            SetTimer(TIMER_RX_TIMEOUT, kRxTimeoutMs);
+        else
+            KillTimer(TIMER_RX_TIMEOUT);
     }
     if (linkUp) {
         if (m_StatusPollTick == 0) device::SendStatusQuery();
@@ -149,7 +164,7 @@ void CQuenbarDlg::OnStatusTick() {
         if (m_UsbConnectedShown == 0) PostMessage(WM_DEVICE_DISCONNECTED);
     }
     // A transfer the device left (lost link, or 10 s without a request) ends as failed.
-    if (g_UpgradeRunning.load() == 1) {
+    if (g_UpgradeRunning.load() == 1 && !m_ChoosingUpgradeFile) {
         const bool linkUp = g_UsbConnected.load() == 1 || m_Link.TcpState() != 0;
         if (!linkUp || device::SteadyNowMs() - device::UpgradeActivityMs() > kUpgradeSilenceMs)
             EndAbortedUpgrade();
@@ -215,29 +230,4 @@ ui::LRESULT CQuenbarDlg::OnRoutingImageLoaded(ui::WPARAM, ui::LPARAM) {
     RedrawLinkButtons();
     SetTimer(TIMER_PUSH_CHANGES, kPushMs);
     return 0;
-}
-
-ui::LRESULT CQuenbarDlg::OnUpgradeRequest(ui::WPARAM, ui::LPARAM) {
-    if (g_UpgradeRunning.load() == 1) return 0;
-    g_UpgradeRunning = 1;
-    if (!StartFirmwareUpgrade()) {
-        g_UpgradeRunning = 0;
-        PostMessage(ui::WM_CLOSE);
-    }
-    return 0;
-}
-
-bool CQuenbarDlg::StartFirmwareUpgrade() {
-    {
-        std::lock_guard lock(g_FirmwareMutex);
-        if (g_FirmwarePath.empty() || g_FirmwareImage.size() < 2) return false;
-    }
-    g_UpgradeRunning = 1;
-    g_UpgradeLastBlock = 0;
-    device::MarkUpgradeActivity();
-    device::SendSingleByteCommand(CMD_UPGRADE_START);
-    g_Progress = 0;
-    CLoadPercent progress(&App());
-    progress.DoModal();
-    return true;
 }
