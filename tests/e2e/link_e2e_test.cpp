@@ -2,6 +2,7 @@
 
 #include "device/commands.h"
 #include "device/devicemodel.h"
+#include "device/sendtodevice.h"
 #include "linkfixture.h"
 
 namespace {
@@ -136,6 +137,30 @@ TEST_F(LinkE2eTest, UsbWaitsWhileTcpIsUp) {
     std::this_thread::sleep_for(300ms);
     // Whichever came up first stays: both cannot be up at once.
     EXPECT_FALSE(g_UsbConnected.load() == 1 && link.TcpState() != 0);
+}
+
+TEST_F(LinkE2eTest, ANormalModeOpenStartsWithEmptyUsbRings) {
+    stand = std::make_unique<standin::DeviceStandIn>();
+    usb = std::make_unique<standin::StandInUsb>(*stand, hid);
+    link.Start({&hid, "", 0});
+    const std::uint8_t stale[] = {CMD_FACTORY_RESET};
+    ASSERT_TRUE(device::QueueUsbReport(1, stale));  // left over from an earlier connection
+    usb->Plug();
+    ASSERT_TRUE(WaitFor([] { return g_UsbConnected.load() == 1; }));
+    ASSERT_TRUE(device::SendStatusQuery());
+    ASSERT_TRUE(WaitFor([] { return g_DeviceIdentified.load() == 1; }));
+    EXPECT_EQ(stand->CountReceived(CMD_FACTORY_RESET), 0);
+}
+
+TEST_F(LinkE2eTest, AnUpgradeModeOpenKeepsWhatWasQueued) {
+    stand = std::make_unique<standin::DeviceStandIn>();
+    usb = std::make_unique<standin::StandInUsb>(*stand, hid);
+    link.Start({&hid, "", 0});
+    const std::uint8_t start[] = {CMD_UPGRADE_START};
+    ASSERT_TRUE(device::QueueUsbReport(1, start));
+    usb->Plug(standin::kProductUpgrade);
+    ASSERT_TRUE(WaitFor([&] { return stand->CountReceived(CMD_UPGRADE_START) == 1; }));
+    EXPECT_EQ(target.upgradeRequests, 1);
 }
 
 }  // namespace
