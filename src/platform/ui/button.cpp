@@ -92,24 +92,23 @@ void Button::OnKillFocus(Window* new_focus) {
 
 void Button::OnPaint(gfx::Canvas& canvas) {
     const gfx::Brush brush = AskCtlColor(*this, canvas, CTLCOLOR_BTN);
-    if (!owner_draw_) {
-        canvas.FillRect(GetClientRect(), brush);
-        DrawDefault(canvas);
-        return;
-    }
-    const UINT state = (pushed_ ? ODS_SELECTED : 0u) | (IsWindowEnabled() ? 0u : ODS_DISABLED) |
-                       (HasFocus() ? ODS_FOCUS : 0u);
-    AskDrawItem(canvas, ODT_BUTTON, 0, GetClientRect(), state);
+    PaintState state = BaseState();
+    state.pressed = pushed_;
+    PaintFace(canvas, GetClientRect(), brush, state);
 }
 
-void Button::DrawDefault(gfx::Canvas& canvas) {
-    const gfx::Rect r = GetClientRect();
-    const bool focus = HasFocus();
-    canvas.FillRect(r,
-                    focus || HasControlStyle(res::kDefaultButton) ? syscolor::kHighlight : syscolor::kBorder);
-    const gfx::Rect face{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
-    canvas.FillRect(face, pushed_ ? gfx::Rgb(204, 228, 247) : gfx::Rgb(225, 225, 225));
-    const gfx::Color text = IsWindowEnabled() ? canvas.TextColor() : syscolor::kGrayText;
+void Button::PaintFace(gfx::Canvas& canvas, const gfx::Rect& client, const gfx::Brush& background,
+                       const PaintState& state) {
+    if (owner_draw_) {
+        AskDrawItem(canvas, ODT_BUTTON, 0, client, OdsState(state));
+        return;
+    }
+    canvas.FillRect(client, background);
+    canvas.FillRect(client, state.focused || HasControlStyle(res::kDefaultButton) ? syscolor::kHighlight
+                                                                                  : syscolor::kBorder);
+    const gfx::Rect face{client.left + 1, client.top + 1, client.right - 1, client.bottom - 1};
+    canvas.FillRect(face, state.pressed ? syscolor::kPressedFace : syscolor::kButtonFace);
+    const gfx::Color text = state.disabled ? syscolor::kGrayText : canvas.TextColor();
     canvas.DrawText(GetWindowText(), face, GetFont(), text,
                     gfx::kTextCenter | gfx::kTextVCenter | gfx::kTextSingleLine);
 }

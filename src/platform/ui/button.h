@@ -10,7 +10,8 @@ namespace ui {
 // the notify style) turns the second press of a double click into BN_DOUBLECLICKED, after the first press's
 // BN_CLICKED; a plain push button counts it as another click. An owner-drawn button is painted by its parent:
 // the colour step (CTLCOLOR_BTN) and then WM_DRAWITEM run on the button's canvas, with its rectangle and the
-// selected (pushed), disabled and focus states. The window text may hold a state of the program's own.
+// selected (pushed), disabled and focus states. The window text may hold a state of the program's own. Both
+// looks are the default of one paint hook, PaintFace, which a skinned button overrides.
 class Button : public Control {
   public:
     explicit Button(Application* app = nullptr) : Control(app) { SetWantsDoubleClicks(true); }
@@ -23,6 +24,12 @@ class Button : public Control {
     void Click();
 
   protected:
+    // The whole button, after the colour step (as a button) gave `background`: the stock face (the client
+    // area in that brush, the frame, the face and the centred text), or for an owner-drawn button the owner's
+    // draw step. state: pressed (pushed now), hot, focused, disabled.
+    virtual void PaintFace(gfx::Canvas& canvas, const gfx::Rect& client, const gfx::Brush& background,
+                           const PaintState& state);
+
     void OnPaint(gfx::Canvas& canvas) override;
     bool OnEraseBkgnd(gfx::Canvas&) override { return true; }
     void OnControlStyleChanged() override;
@@ -39,7 +46,6 @@ class Button : public Control {
   private:
     void SetPushed(bool pushed);
     void Press();
-    void DrawDefault(gfx::Canvas& canvas);
 
     bool owner_draw_ = false;
     bool pushed_ = false;

@@ -22,16 +22,17 @@ class DropList : public ListBox {
     DropList(ComboBox& combo, Application* app) : ListBox(app), combo_(combo) {
         SetControlStyle(res::kBorder);
     }
+    // The stock item, for the combo's default item hook.
+    void PaintStockItem(gfx::Canvas& canvas, int index, const gfx::Rect& rect, bool selected) {
+        PaintItemText(canvas, index, rect, selected);
+    }
 
   protected:
     gfx::Brush AskColors(gfx::Canvas& canvas) override {
         return AskCtlColor(*this, canvas, CTLCOLOR_LISTBOX, &combo_);
     }
-    void PaintItem(gfx::Canvas& canvas, int index, const gfx::Rect& rect, UINT state) override {
-        if (combo_.HasControlStyle(res::kOwnerDrawList))
-            combo_.OwnerDraw(canvas, index, rect, state);
-        else
-            PaintItemText(canvas, index, rect, (state & ODS_SELECTED) != 0);
+    void PaintItem(gfx::Canvas& canvas, int index, const gfx::Rect& rect, const PaintState& state) override {
+        combo_.PaintItem(canvas, index, rect, state);
     }
 
   private:
@@ -377,41 +378,56 @@ void ComboBox::OwnerDraw(gfx::Canvas& canvas, int index, const gfx::Rect& rect, 
     AskDrawItem(canvas, ODT_COMBOBOX, index, rect, state, GetItemData(index));
 }
 
-void ComboBox::PaintFace(gfx::Canvas& canvas) {
-    const bool enabled = IsWindowEnabled();
-    const gfx::Brush brush = AskCtlColor(*this, canvas, enabled ? CTLCOLOR_EDIT : CTLCOLOR_STATIC);
+void ComboBox::OnPaint(gfx::Canvas& canvas) {
+    PaintState state = BaseState();
+    state.focused = state.focused && !open_;
+    state.pressed = open_;
+    const gfx::Brush brush = AskCtlColor(*this, canvas, state.disabled ? CTLCOLOR_STATIC : CTLCOLOR_EDIT);
     const gfx::Rect c = GetClientRect();
-    canvas.FillRect(c, brush);
+    const int arrow = res::DpiScale(17, App().Dpi());
+    const Parts parts{c,
+                      {c.left + 2, c.top + 2, c.right - arrow - 1, c.bottom - 2},
+                      {c.right - arrow - 1, c.top + 1, c.right - 1, c.bottom - 1}};
+    PaintField(canvas, parts, brush, state);
+    PaintArrow(canvas, parts.arrow, state);
+}
+
+void ComboBox::PaintField(gfx::Canvas& canvas, const Parts& parts, const gfx::Brush& background,
+                          const PaintState& state) {
+    canvas.FillRect(parts.client, background);
     canvas.SetPen(gfx::Pen::Solid(1, syscolor::kBorder));
     canvas.SetBrush(gfx::Brush::Null());
-    canvas.Rectangle(c);
-    const int arrow = res::DpiScale(17, App().Dpi());
-    const gfx::Rect field{c.left + 2, c.top + 2, c.right - arrow - 1, c.bottom - 2};
-    const bool focused = HasFocus() && !open_;
+    canvas.Rectangle(parts.client);
+    const gfx::Rect& field = parts.field;
     if (HasControlStyle(res::kOwnerDrawList)) {
         canvas.Save();
-        OwnerDraw(
-            canvas, sel_, field,
-            ODS_COMBOBOXEDIT | (focused ? ODS_SELECTED | ODS_FOCUS : 0u) | (enabled ? 0u : ODS_DISABLED));
+        OwnerDraw(canvas, sel_, field,
+                  ODS_COMBOBOXEDIT | (state.focused ? ODS_SELECTED | ODS_FOCUS : 0u) |
+                      (state.disabled ? ODS_DISABLED : 0u));
         canvas.Restore();
     } else if (sel_ >= 0) {
-        if (focused) canvas.FillRect(field, syscolor::kHighlight);
-        const gfx::Color text = !enabled  ? syscolor::kGrayText
-                                : focused ? syscolor::kHighlightText
-                                          : canvas.TextColor();
+        if (state.focused) canvas.FillRect(field, syscolor::kHighlight);
+        const gfx::Color text = state.disabled  ? syscolor::kGrayText
+                                : state.focused ? syscolor::kHighlightText
+                                                : canvas.TextColor();
         canvas.DrawText(GetLBText(sel_), {field.left + 1, field.top, field.right, field.bottom}, GetFont(),
                         text, gfx::kTextVCenter | gfx::kTextSingleLine | gfx::kTextEndEllipsis);
     }
-    const gfx::Rect box{c.right - arrow - 1, c.top + 1, c.right - 1, c.bottom - 1};
-    canvas.FillRect(box, open_ ? gfx::Rgb(204, 228, 247) : syscolor::kFace);
-    const float cx = (box.left + box.right) / 2.0f, cy = (box.top + box.bottom) / 2.0f;
-    const float s = arrow / 5.0f;
-    const gfx::PointF tri[] = {{cx - s, cy - s / 2}, {cx + s, cy - s / 2}, {cx, cy + s / 2}};
-    canvas.FillPolygon(tri, enabled ? syscolor::kWindowText : syscolor::kGrayText);
 }
 
-void ComboBox::OnPaint(gfx::Canvas& canvas) {
-    PaintFace(canvas);
+void ComboBox::PaintArrow(gfx::Canvas& canvas, const gfx::Rect& box, const PaintState& state) {
+    canvas.FillRect(box, state.pressed ? syscolor::kPressedFace : syscolor::kFace);
+    const float cx = (box.left + box.right) / 2.0f, cy = (box.top + box.bottom) / 2.0f;
+    const float s = box.Width() / 5.0f;
+    const gfx::PointF tri[] = {{cx - s, cy - s / 2}, {cx + s, cy - s / 2}, {cx, cy + s / 2}};
+    canvas.FillPolygon(tri, state.disabled ? syscolor::kGrayText : syscolor::kWindowText);
+}
+
+void ComboBox::PaintItem(gfx::Canvas& canvas, int index, const gfx::Rect& rect, const PaintState& state) {
+    if (HasControlStyle(res::kOwnerDrawList))
+        OwnerDraw(canvas, index, rect, OdsState(state));
+    else
+        list_->PaintStockItem(canvas, index, rect, state.selected);
 }
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 
 namespace ui {
 
+class DropList;
 class ListBox;
 
 // A drop-down list combo box (CBS_DROPDOWNLIST).
@@ -22,7 +23,8 @@ class ListBox;
 // With kOwnerDrawList the parent measures (WM_MEASUREITEM, once per opening) and draws (WM_DRAWITEM,
 // ODT_COMBOBOX) the list items and the field (ODS_COMBOBOXEDIT); a parent that leaves them to the control
 // gets the control's own MeasureItem and DrawItem. SetItemHeight(-1, h) sets the field's height, and the
-// window becomes h + 6 pixels high.
+// window becomes h + 6 pixels high. It paints through three hooks that a skinned combo overrides one at a
+// time: the field, the drop arrow over it, and the items of the open list.
 class ComboBox : public Control {
   public:
     explicit ComboBox(Application* app = nullptr);
@@ -52,7 +54,27 @@ class ComboBox : public Control {
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool PreTranslateMessage(MSG& msg) override;
 
+    // The closed combo's parts as the paint hooks get them, in client coordinates.
+    struct Parts {
+        gfx::Rect client;
+        gfx::Rect field;  // where the selection shows: inside the frame, left of the arrow box
+        gfx::Rect arrow;  // the drop arrow's box
+    };
+
   protected:
+    // The field: the client area from the colour step's brush (asked as an edit, as a static when disabled),
+    // the frame, and the selection (GetCurSel) in parts.field, which with kOwnerDrawList is the owner's draw
+    // step (ODS_COMBOBOXEDIT). state: focused (the focus while the list is closed), pressed (the list is
+    // open), hot, disabled.
+    virtual void PaintField(gfx::Canvas& canvas, const Parts& parts, const gfx::Brush& background,
+                            const PaintState& state);
+    // The drop arrow in its box, over the field. state as for the field.
+    virtual void PaintArrow(gfx::Canvas& canvas, const gfx::Rect& box, const PaintState& state);
+    // One item of the open list: its text, or with kOwnerDrawList the owner's draw step (ODT_COMBOBOX). It
+    // runs on the list's canvas after the colour step the list asked of the combo. state: selected (the item
+    // under the pointer, or the current one), disabled.
+    virtual void PaintItem(gfx::Canvas& canvas, int index, const gfx::Rect& rect, const PaintState& state);
+
     void OnPaint(gfx::Canvas& canvas) override;
     bool OnEraseBkgnd(gfx::Canvas&) override { return true; }
     void OnLButtonDown(unsigned keys, gfx::Point p) override;
@@ -66,9 +88,6 @@ class ComboBox : public Control {
     void OnCaptureChanged(Window* gaining) override;
     void OnDestroy() override;
 
-    // The field's default face: colour step, text of the selection (or the owner's draw), drop arrow.
-    void PaintFace(gfx::Canvas& canvas);
-
   private:
     friend class DropList;
     void Open();
@@ -79,7 +98,7 @@ class ComboBox : public Control {
     int MeasureListItems();
     int DefaultHeight();
 
-    std::unique_ptr<ListBox> list_;
+    std::unique_ptr<DropList> list_;
     int sel_ = -1;
     int field_height_ = 0;  // 0 until created
     int item_height_ = 0;   // of the list items; 0: the field's

@@ -32,6 +32,30 @@ void Control::AskDrawItem(gfx::Canvas& canvas, UINT type, int index, const gfx::
         DrawItem(dis);
 }
 
+UINT OdsState(const PaintState& state) {
+    return (state.selected || state.pressed ? UINT{ODS_SELECTED} : 0u) |
+           (state.focused ? UINT{ODS_FOCUS} : 0u) | (state.disabled ? UINT{ODS_DISABLED} : 0u);
+}
+
+bool Control::IsPointerOver() const {
+    InputRouter& input = App().Input();
+    // The hit test only when the pointer is inside: it asks windows (WM_NCHITTEST), and most paints are not
+    // under the pointer.
+    if (!IsWindowVisible() || !GetWindowRect().Contains(input.PointerPos())) return false;
+    for (const Window* w = input.WindowFromPoint(input.PointerPos()); w; w = w->GetParent()) {
+        if (w == this) return true;
+    }
+    return false;
+}
+
+PaintState Control::BaseState() const {
+    PaintState s;
+    s.hot = IsPointerOver();
+    s.focused = HasFocus();
+    s.disabled = !IsWindowEnabled();
+    return s;
+}
+
 gfx::Brush AskCtlColor(Window& control, gfx::Canvas& canvas, CtlColorKind kind, Window* asked) {
     const bool white = kind == CTLCOLOR_EDIT || kind == CTLCOLOR_LISTBOX;
     const gfx::Color back = white ? syscolor::kWindow : syscolor::kFace;

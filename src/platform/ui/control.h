@@ -5,9 +5,23 @@
 #include "platform/gfx/canvas.h"
 #include "platform/res/dialogtemplate.h"
 #include "platform/ui/controlmessages.h"
+#include "platform/ui/syscolor.h"
 #include "platform/ui/window.h"
 
 namespace ui {
+
+// What a paint hook of a stock control is told besides the geometry. Each hook says which of these it uses.
+struct PaintState {
+    bool pressed = false;   // held down: a pushed button, a dragged thumb, the arrow of an open list
+    bool hot = false;       // the pointer is over the part
+    bool focused = false;   // the control has the keyboard focus (shows it)
+    bool disabled = false;  // the control is disabled
+    bool selected = false;  // a list item: the selected one (in an open list, the one under the pointer)
+    bool operator==(const PaintState&) const = default;
+};
+
+// The owner-draw state bits (ODS_*) of a paint state.
+UINT OdsState(const PaintState& state);
 
 // The base of the stock controls: a window with the control styles of a dialog item (res::ItemStyle bits:
 // centred text, read-only, notify, vertical, ...) and the two ways a control talks to its parent, the
@@ -37,6 +51,12 @@ class Control : public Window {
 
     virtual void OnControlStyleChanged() {}
 
+    // The state every paint hook starts from: hot (the pointer is over this window or a child of it), focused
+    // and disabled. The stock controls do not repaint when the pointer comes or goes; a skin that draws the
+    // hot state invalidates on its own mouse moves and leaves.
+    PaintState BaseState() const;
+    bool IsPointerOver() const;
+
   private:
     uint32_t control_style_ = 0;
 };
@@ -53,18 +73,6 @@ gfx::Rect ClipBox(gfx::Canvas& canvas);
 
 // The pointer's position in screen coordinates (GetCursorPos).
 gfx::Point GetCursorPos(Application& app);
-
-// The system colours the layer draws with.
-namespace syscolor {
-inline constexpr gfx::Color kWindow = gfx::Rgb(255, 255, 255);
-inline constexpr gfx::Color kWindowText = gfx::Rgb(0, 0, 0);
-inline constexpr gfx::Color kFace = gfx::Rgb(240, 240, 240);
-inline constexpr gfx::Color kGrayText = gfx::Rgb(109, 109, 109);
-inline constexpr gfx::Color kHighlight = gfx::Rgb(0, 120, 215);
-inline constexpr gfx::Color kHighlightText = gfx::Rgb(255, 255, 255);
-inline constexpr gfx::Color kBorder = gfx::Rgb(122, 122, 122);
-inline constexpr gfx::Color kShadow = gfx::Rgb(160, 160, 160);
-}  // namespace syscolor
 
 // UTF-8 text as code points and back; the edit and list controls count characters, not bytes.
 std::u32string ToU32(const std::string& utf8);

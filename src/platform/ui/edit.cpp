@@ -244,21 +244,35 @@ void Edit::OnKillFocus(Window* new_focus) {
 }
 
 void Edit::OnPaint(gfx::Canvas& canvas) {
-    const bool enabled = IsWindowEnabled();
+    const PaintState state = BaseState();
     const gfx::Brush brush =
-        AskCtlColor(*this, canvas, IsReadOnly() || !enabled ? CTLCOLOR_STATIC : CTLCOLOR_EDIT);
-    const gfx::Rect client = GetClientRect();
-    canvas.FillRect(client, brush);
+        AskCtlColor(*this, canvas, IsReadOnly() || state.disabled ? CTLCOLOR_STATIC : CTLCOLOR_EDIT);
+    PaintFrame(canvas, GetClientRect(), brush, state);
+    TextLayout layout;
+    layout.text = ToU32(GetWindowText());
+    layout.area = TextRect();
+    layout.left = TextLeft(layout.text);
+    layout.line = canvas.MeasureText("Ag", GetFont()).cy;
+    GetSel(layout.sel_start, layout.sel_end);
+    layout.caret = caret_;
+    PaintText(canvas, layout, state);
+}
+
+void Edit::PaintFrame(gfx::Canvas& canvas, const gfx::Rect& client, const gfx::Brush& background,
+                      const PaintState&) {
+    canvas.FillRect(client, background);
     if (HasControlStyle(res::kBorder)) {
         canvas.SetPen(gfx::Pen::Solid(1, syscolor::kBorder));
         canvas.SetBrush(gfx::Brush::Null());
         canvas.Rectangle(client);
     }
-    const gfx::Color text_color = enabled ? canvas.TextColor() : syscolor::kGrayText;
-    const std::u32string t = ToU32(GetWindowText());
-    const gfx::Rect r = TextRect();
-    const int left = TextLeft(t);
-    const int line = canvas.MeasureText("Ag", GetFont()).cy;
+}
+
+void Edit::PaintText(gfx::Canvas& canvas, const TextLayout& layout, const PaintState& state) {
+    const gfx::Color text_color = state.disabled ? syscolor::kGrayText : canvas.TextColor();
+    const std::u32string& t = layout.text;
+    const gfx::Rect& r = layout.area;
+    const int left = layout.left, line = layout.line;
     canvas.Save();
     canvas.ClipRect(r);
     const gfx::Rect text_box{left, r.top, r.right + scroll_ + 10000, r.top + line};
@@ -266,18 +280,16 @@ void Edit::OnPaint(gfx::Canvas& canvas) {
     canvas.SetFont(GetFont());
     canvas.SetTextColor(text_color);
     canvas.DrawText(ToUtf8(t), text_box, gfx::kTextSingleLine);
-    const bool focused = HasFocus();
-    int s, e;
-    GetSel(s, e);
-    if (focused && s != e) {
+    const int s = layout.sel_start, e = layout.sel_end;
+    if (state.focused && s != e) {
         const int x0 = left + TextWidth(t, s), x1 = left + TextWidth(t, e);
         const gfx::Rect sel{x0, r.top, x1, r.top + line};
         canvas.FillRect(sel, syscolor::kHighlight);
         canvas.DrawText(ToUtf8(t.substr(s, e - s)), {x0, r.top, x1 + 10000, r.top + line}, GetFont(),
                         syscolor::kHighlightText, gfx::kTextSingleLine);
     }
-    if (focused) {
-        const int x = left + TextWidth(t, caret_);
+    if (state.focused) {
+        const int x = left + TextWidth(t, layout.caret);
         canvas.FillRect({x, r.top, x + 1, r.top + line}, text_color);
     }
     canvas.Restore();

@@ -14,7 +14,8 @@ namespace ui {
 // selection shows while the control has the focus. Left/Up, Right/Down, Home and End move the caret (Shift
 // extends the selection). Focus changes send EN_SETFOCUS and EN_KILLFOCUS to the parent. A read-only or
 // disabled edit asks the colour step as a static, an editable one as an edit. Enter is left to the dialog.
-// Control styles: kTextCenter, kTextRight, kReadOnly, kNumber, kBorder.
+// Control styles: kTextCenter, kTextRight, kReadOnly, kNumber, kBorder. It paints through two hooks that a
+// skinned edit overrides one at a time: the frame (PaintFrame), then the text over it (PaintText).
 class Edit : public Control {
   public:
     explicit Edit(Application* app = nullptr);
@@ -31,7 +32,28 @@ class Edit : public Control {
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    // The text as PaintText gets it, in client coordinates.
+    struct TextLayout {
+        std::u32string text;
+        gfx::Rect area;                  // inside the border and the margin; the stock text is clipped to it
+        int left = 0;                    // x of the first character, after the alignment and the scrolling
+        int line = 0;                    // the line's height; the text stands at the top of the area
+        int sel_start = 0, sel_end = 0;  // in characters; equal when nothing is selected
+        int caret = 0;
+    };
+
   protected:
+    // The frame: the client area from the colour step's brush (asked as a static when read-only or disabled,
+    // else as an edit) and the border with kBorder. state: hot, focused, disabled.
+    virtual void PaintFrame(gfx::Canvas& canvas, const gfx::Rect& client, const gfx::Brush& background,
+                            const PaintState& state);
+    // The text in the colour step's text colour (grey when disabled) over its background mode and colour;
+    // while focused, the selection in the highlight colours and the caret. state: focused, disabled.
+    virtual void PaintText(gfx::Canvas& canvas, const TextLayout& layout, const PaintState& state);
+    // The width in pixels of the first `chars` characters of text in the edit's font: where a character
+    // stands is layout.left plus this.
+    int TextWidth(const std::u32string& text, int chars);
+
     void OnPaint(gfx::Canvas& canvas) override;
     bool OnEraseBkgnd(gfx::Canvas&) override { return true; }
     void OnSetFocus(Window* old_focus) override;
@@ -47,7 +69,6 @@ class Edit : public Control {
     // Replaces the selection as the user does: limit, read-only and EN_CHANGE apply.
     bool UserReplace(const std::u32string& with);
     void Collapse(int caret, bool extend);
-    int TextWidth(const std::u32string& text, int chars);
     int TextLeft(const std::u32string& text);  // x of the first character in client coordinates
     int CharFromPoint(gfx::Point p);
     void ScrollToCaret();

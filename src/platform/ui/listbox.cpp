@@ -281,12 +281,12 @@ void ListBox::PaintItemText(gfx::Canvas& canvas, int index, const gfx::Rect& rec
                     gfx::kTextVCenter | gfx::kTextSingleLine | gfx::kTextEndEllipsis);
 }
 
-void ListBox::PaintItem(gfx::Canvas& canvas, int index, const gfx::Rect& rect, UINT state) {
+void ListBox::PaintItem(gfx::Canvas& canvas, int index, const gfx::Rect& rect, const PaintState& state) {
     if (HasControlStyle(res::kOwnerDrawList)) {
-        AskDrawItem(canvas, ODT_LISTBOX, index, rect, state, GetItemData(index));
+        AskDrawItem(canvas, ODT_LISTBOX, index, rect, OdsState(state), GetItemData(index));
         return;
     }
-    PaintItemText(canvas, index, rect, (state & ODS_SELECTED) != 0);
+    PaintItemText(canvas, index, rect, state.selected);
 }
 
 void ListBox::OnPaint(gfx::Canvas& canvas) {
@@ -307,8 +307,10 @@ void ListBox::OnPaint(gfx::Canvas& canvas) {
         if (r.top >= area.bottom || r.top >= clip.bottom) break;
         if (r.bottom <= clip.top) continue;
         canvas.Save();
-        const UINT state = (i == sel_ ? ODS_SELECTED : 0u) | (IsWindowEnabled() ? 0u : ODS_DISABLED) |
-                           (i == sel_ && HasFocus() ? ODS_FOCUS : 0u);
+        PaintState state;
+        state.selected = i == sel_;
+        state.focused = i == sel_ && HasFocus();
+        state.disabled = !IsWindowEnabled();
         PaintItem(canvas, i, r, state);
         canvas.Restore();
     }

@@ -56,8 +56,9 @@ class ListBox : public Control {
 
     // The colour step of the list; the drop list of a combo box asks its combo instead.
     virtual gfx::Brush AskColors(gfx::Canvas& canvas);
-    // Draws one item; the default draws the text, or asks the parent with kOwnerDrawList.
-    virtual void PaintItem(gfx::Canvas& canvas, int index, const gfx::Rect& rect, UINT state);
+    // Draws one item; the default draws the text, or asks the parent with kOwnerDrawList. state: selected,
+    // focused (the selected item of a focused list), disabled.
+    virtual void PaintItem(gfx::Canvas& canvas, int index, const gfx::Rect& rect, const PaintState& state);
     void PaintItemText(gfx::Canvas& canvas, int index, const gfx::Rect& rect, bool selected);
     // Selects as the user does (notice with kNotify).
     void UserSelect(int index);

@@ -6,13 +6,11 @@
 
 #include "platform/ui/application.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/syscolor.h"
 
 namespace ui {
 
 namespace {
-
-const gfx::Color kFace = gfx::Rgb(240, 240, 240);
-const gfx::Color kText = gfx::Rgb(0, 0, 0);
 
 // The box's own push button: a click (press and release inside) sends BN_CLICKED to the box.
 class BoxButton : public Window {
@@ -22,10 +20,10 @@ class BoxButton : public Window {
   protected:
     void OnPaint(gfx::Canvas& c) override {
         const gfx::Rect r = GetClientRect();
-        c.FillRect(r, HasFocus() ? gfx::Rgb(0, 120, 215) : gfx::Rgb(173, 173, 173));
+        c.FillRect(r, HasFocus() ? syscolor::kHighlight : syscolor::kLightBorder);
         c.FillRect({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1},
-                   pressed_ ? gfx::Rgb(204, 228, 247) : gfx::Rgb(225, 225, 225));
-        c.DrawText(GetWindowText(), r, GetFont(), kText,
+                   pressed_ ? syscolor::kPressedFace : syscolor::kButtonFace);
+        c.DrawText(GetWindowText(), r, GetFont(), syscolor::kWindowText,
                    gfx::kTextCenter | gfx::kTextVCenter | gfx::kTextSingleLine);
     }
     void OnLButtonDown(unsigned, gfx::Point) override {
@@ -102,15 +100,15 @@ class MessageBoxDialog : public Dialog {
     }
     void OnPaint(gfx::Canvas& c) override {
         const gfx::Rect client = GetClientRect();
-        c.FillRect(client, gfx::Rgb(255, 255, 255));
-        c.FillRect({0, client.bottom - Scaled(14 + 23 + 14), client.right, client.bottom}, kFace);
+        c.FillRect(client, syscolor::kWindow);
+        c.FillRect({0, client.bottom - Scaled(14 + 23 + 14), client.right, client.bottom}, syscolor::kFace);
         int x = Scaled(24);
         if (box_.flags & MB_ICONMASK) {
             DrawIcon(c, gfx::RectFromSize(x, Scaled(24), Scaled(32), Scaled(32)));
             x += Scaled(32 + 12);
         }
         c.DrawText(box_.text, {x, Scaled(24), client.right - Scaled(24), Scaled(24) + text_height_}, font_,
-                   kText, gfx::kTextVCenter);
+                   syscolor::kWindowText, gfx::kTextVCenter);
     }
     void OnCancel() override {
         // Esc answers an OK box; a Yes/No box has no cancel.
@@ -129,16 +127,16 @@ class MessageBoxDialog : public Dialog {
     int Scaled(int n) const { return static_cast<int>(n * scale_); }
     void DrawIcon(gfx::Canvas& c, const gfx::Rect& r) {
         const unsigned icon = box_.flags & MB_ICONMASK;
-        gfx::Color color = gfx::Rgb(0, 102, 204);
+        gfx::Color color = syscolor::kInfoIcon;
         const char* mark = "i";
-        if (icon == MB_ICONERROR) color = gfx::Rgb(232, 17, 35), mark = "×";
-        if (icon == MB_ICONWARNING) color = gfx::Rgb(255, 185, 0), mark = "!";
+        if (icon == MB_ICONERROR) color = syscolor::kErrorIcon, mark = "×";
+        if (icon == MB_ICONWARNING) color = syscolor::kWarningIcon, mark = "!";
         if (icon == MB_ICONQUESTION) mark = "?";
         c.FillRect(r, color);
         gfx::Font f = font_;
         f.height = r.Height();
         f.weight = 700;
-        c.DrawText(mark, r, f, gfx::Rgb(255, 255, 255),
+        c.DrawText(mark, r, f, syscolor::kHighlightText,
                    gfx::kTextCenter | gfx::kTextVCenter | gfx::kTextSingleLine);
     }
 

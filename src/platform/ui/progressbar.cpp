@@ -32,10 +32,10 @@ void ProgressBar::OnPaint(gfx::Canvas& canvas) {
     const gfx::Rect c = GetClientRect();
     canvas.FillRect(c, syscolor::kBorder);
     const gfx::Rect inner{c.left + 1, c.top + 1, c.right - 1, c.bottom - 1};
-    canvas.FillRect(inner, gfx::Rgb(230, 230, 230));
+    canvas.FillRect(inner, syscolor::kProgressTrough);
     if (upper_ == lower_ || inner.IsEmpty()) return;
     const int w = static_cast<int>(static_cast<long long>(pos_ - lower_) * inner.Width() / (upper_ - lower_));
-    canvas.FillRect({inner.left, inner.top, inner.left + w, inner.bottom}, gfx::Rgb(6, 176, 37));
+    canvas.FillRect({inner.left, inner.top, inner.left + w, inner.bottom}, syscolor::kProgressFill);
 }
 
 }  // namespace ui

@@ -218,18 +218,33 @@ void TrackBar::OnKeyUp(unsigned vk, unsigned, unsigned) {
     }
 }
 
+void TrackBar::PaintChannel(gfx::Canvas& canvas, const Parts& parts, const gfx::Brush& background,
+                            const PaintState&) {
+    canvas.FillRect(parts.client, background);
+    const gfx::Rect& ch = parts.channel;
+    canvas.FillRect(ch, syscolor::kShadow);
+    canvas.FillRect({ch.left + 1, ch.top + 1, ch.right - 1, ch.bottom - 1}, syscolor::kChannel);
+}
+
+void TrackBar::PaintThumb(gfx::Canvas& canvas, const Parts& parts, const PaintState& state) {
+    const gfx::Rect& t = parts.thumb;
+    canvas.FillRect(t, state.focused ? syscolor::kHighlight : syscolor::kBorder);
+    const gfx::Color inside = state.pressed    ? syscolor::kPressedFace
+                              : state.disabled ? syscolor::kFace
+                                               : syscolor::kHighlight;
+    canvas.FillRect({t.left + 1, t.top + 1, t.right - 1, t.bottom - 1}, inside);
+}
+
 void TrackBar::OnPaint(gfx::Canvas& canvas) {
     const gfx::Brush brush = AskCtlColor(*this, canvas, CTLCOLOR_STATIC);
-    canvas.FillRect(GetClientRect(), brush);
-    const gfx::Rect ch = GetChannelRect();
-    canvas.FillRect(ch, syscolor::kShadow);
-    canvas.FillRect({ch.left + 1, ch.top + 1, ch.right - 1, ch.bottom - 1}, gfx::Rgb(231, 234, 234));
-    const gfx::Rect t = GetThumbRect();
-    canvas.FillRect(t, HasFocus() ? syscolor::kHighlight : syscolor::kBorder);
-    canvas.FillRect({t.left + 1, t.top + 1, t.right - 1, t.bottom - 1}, dragging_ ? gfx::Rgb(204, 228, 247)
-                                                                        : IsWindowEnabled()
-                                                                            ? gfx::Rgb(0, 120, 215)
-                                                                            : syscolor::kFace);
+    const Parts parts{GetClientRect(), GetChannelRect(), GetThumbRect(), IsVertical()};
+    PaintState state = BaseState();
+    const bool over_thumb = state.hot && parts.thumb.Contains(ScreenToClient(App().Input().PointerPos()));
+    state.pressed = paging_;
+    PaintChannel(canvas, parts, brush, state);
+    state.pressed = dragging_;
+    state.hot = over_thumb;
+    PaintThumb(canvas, parts, state);
 }
 
 }  // namespace ui

@@ -15,8 +15,8 @@ namespace ui {
 //   thumb reaches the point) and ends with TB_ENDTRACK at the release;
 // - Left/Up and Right/Down step by the line size, Page Up/Down by the page size, Home/End go to the ends;
 //   each key that moves sends its code and its release sends TB_ENDTRACK.
-// It paints after the colour step as a static; the skinned slider replaces the painting and uses the thumb's
-// rectangle.
+// It paints after the colour step as a static, through two hooks that a skinned slider overrides one at a
+// time: the track (PaintChannel), then the thumb over it (PaintThumb).
 class TrackBar : public Control {
   public:
     explicit TrackBar(Application* app = nullptr) : Control(app) {}
@@ -39,7 +39,24 @@ class TrackBar : public Control {
     gfx::Rect GetThumbRect() const;
     gfx::Rect GetChannelRect() const;
 
+    // The parts as the paint hooks get them, in client coordinates.
+    struct Parts {
+        gfx::Rect client;
+        gfx::Rect channel;  // the stock channel
+        gfx::Rect thumb;    // at the current position (GetThumbRect)
+        bool vertical = false;
+    };
+
   protected:
+    // The track: the whole client area from the colour step's brush, and the channel. A skin may draw its
+    // track over all of parts.client (split at parts.thumb). state: hot, focused, disabled; pressed while a
+    // press on the channel pages.
+    virtual void PaintChannel(gfx::Canvas& canvas, const Parts& parts, const gfx::Brush& background,
+                              const PaintState& state);
+    // The thumb at parts.thumb. state: pressed while dragged, hot while the pointer is over the thumb,
+    // focused, disabled.
+    virtual void PaintThumb(gfx::Canvas& canvas, const Parts& parts, const PaintState& state);
+
     void OnPaint(gfx::Canvas& canvas) override;
     bool OnEraseBkgnd(gfx::Canvas&) override { return true; }
     void OnLButtonDown(unsigned keys, gfx::Point p) override;

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/ui/application.h"
+#include "platform/ui/syscolor.h"
 
 namespace ui {
 
@@ -41,7 +42,7 @@ bool Window::CreateTopLevel(const gfx::Rect& screen_rect, const std::string& tit
         return false;
     }
     back_buffer_ = gfx::Bitmap(rect_.Width(), rect_.Height());
-    if (!background_) background_ = gfx::Rgb(240, 240, 240);
+    if (!background_) background_ = syscolor::kFace;
     std::string why;
     if (!app_->GetBackend().CreateNative(*this, &why)) {
         if (error) *error = why;
