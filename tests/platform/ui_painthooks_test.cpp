@@ -1,5 +1,5 @@
-// The stock controls' paint hooks: each hook gets its part's rectangle and state, a subclass that replaces one
-// hook changes the pixels of that part only, and the stock look keeps the system palette.
+// The stock controls' paint hooks: each hook gets its part's rectangle and state, a subclass that replaces
+// one hook changes the pixels of that part only, and the stock look keeps the system palette.
 #include <functional>
 
 #include "platform/res/dpi.h"
@@ -223,7 +223,9 @@ TEST_F(PaintHookTest, ASkinnedItemChangesOnlyThatItemOfTheOpenList) {
     ASSERT_NE(list, nullptr);
     combo.skin_item = 2;
     const gfx::Rect item = list->GetItemRect(2);
-    EXPECT_EQ(WrongWithSkin(combo, Part::kItem, [&](gfx::Point p) { return item.Contains(p); }, list), 0);
+    EXPECT_EQ(WrongWithSkin(
+                  combo, Part::kItem, [&](gfx::Point p) { return item.Contains(p); }, list),
+              0);
 }
 
 TEST_F(PaintHookTest, TheTrackBarsHooksGetItsPartsAndStates) {
