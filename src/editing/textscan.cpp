@@ -2,13 +2,11 @@
 
 #include <charconv>
 
+#include "platform/sys/textcodec.h"
+
 namespace editing {
 
 namespace {
-
-bool IsContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
 
 template <typename T>
 std::string FormatFixedImpl(T value, int decimals) {
@@ -21,22 +19,13 @@ std::string FormatFixedImpl(T value, int decimals) {
 }  // namespace
 
 std::size_t CharCount(std::string_view text) {
-    std::size_t n = 0;
-    for (char c : text) {
-        if (!IsContinuationByte(c)) ++n;
-    }
-    return n;
+    return sys::Utf8CharCount(text);
 }
 
 std::string_view LeadingChars(std::string_view text, std::size_t n) {
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!IsContinuationByte(text[i])) {
-            if (chars == n) return text.substr(0, i);
-            ++chars;
-        }
-    }
-    return text;
+    std::size_t pos = 0;
+    for (std::size_t chars = 0; chars < n && pos < text.size(); ++chars) sys::NextUtf8Char(text, pos);
+    return text.substr(0, pos);
 }
 
 bool AllDigitsOrDots(std::string_view text) {

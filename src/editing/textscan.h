@@ -9,10 +9,11 @@
 
 namespace editing {
 
-// Number of characters (code points) in a UTF-8 text.
+// Number of characters (code points) in a UTF-8 text, counted as the edit controls count them: each byte of
+// malformed UTF-8 is one character (sys::NextUtf8Char).
 std::size_t CharCount(std::string_view text);
 
-// The first n characters of a UTF-8 text (all of it when shorter).
+// The first n characters of a UTF-8 text (all of it when shorter), counted as CharCount does.
 std::string_view LeadingChars(std::string_view text, std::size_t n);
 
 inline bool IsDigit(char c) {

@@ -194,5 +194,23 @@ TEST(CodePoints, RoundTripAndBadInput) {
     EXPECT_EQ(U32ToUtf8(std::u32string{0xD800, 0x110000}), "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
+TEST(CodePoints, NextCharMovesPastOneCharacterOrOneBadByte) {
+    // A CJK character, an overlong '/', 'a', and a character cut off at the end.
+    const std::string text = std::string("\xE4\xB8\xAD\xC0\xAF") + "a\xF0\x9F\x98";
+    struct Step {
+        char32_t ch;
+        std::size_t pos_after;
+    };
+    const Step steps[] = {{0x4E2D, 3}, {0xFFFD, 4}, {0xFFFD, 5}, {U'a', 6},
+                          {0xFFFD, 7}, {0xFFFD, 8}, {0xFFFD, 9}};
+    std::size_t pos = 0;
+    for (const Step& s : steps) {
+        EXPECT_EQ(NextUtf8Char(text, pos), s.ch) << "at " << s.pos_after;
+        EXPECT_EQ(pos, s.pos_after);
+    }
+    EXPECT_EQ(pos, text.size());
+    EXPECT_EQ(Utf8CharCount(text), std::size(steps));
+}
+
 }  // namespace
 }  // namespace sys

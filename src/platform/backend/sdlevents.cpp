@@ -2,6 +2,7 @@
 #include <SDL.h>
 
 #include "platform/backend/sdl.h"
+#include "platform/backend/textinput.h"
 #include "platform/ui/application.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/window.h"
@@ -20,18 +21,6 @@ gfx::Point ScreenPoint(Uint32 window_id, int x, int y) {
     int wx = 0, wy = 0;
     if (w) SDL_GetWindowPosition(w, &wx, &wy);
     return {wx + x, wy + y};
-}
-
-// One code point from UTF-8 at s[i], advancing i.
-char32_t NextCodePoint(const char* s, size_t& i) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 1;
-    char32_t cp = len == 1 ? c : c & (0xFF >> (len + 1));
-    size_t k = 1;
-    for (; k < static_cast<size_t>(len) && s[i + k]; ++k)
-        cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    i += k;
-    return cp;
 }
 
 }  // namespace
@@ -130,15 +119,9 @@ void SdlBackend::Translate(const void* event) {
             in.modifiers = Modifiers(e.key.keysym.mod);
             if (in.vk == 0) return;
             break;
-        case SDL_TEXTINPUT: {
-            for (size_t i = 0; e.text.text[i];) {
-                InputEvent ch;
-                ch.type = InputEvent::Type::kChar;
-                ch.ch = NextCodePoint(e.text.text, i);
-                app_->PostInput(ch);
-            }
+        case SDL_TEXTINPUT:
+            for (const InputEvent& ch : CharEventsFromText(e.text.text)) app_->PostInput(ch);
             return;
-        }
         case SDL_WINDOWEVENT: {
             Window* top = FromSdlWindow(e.window.windowID);
             if (!top) return;

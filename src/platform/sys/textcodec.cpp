@@ -231,13 +231,21 @@ Converted Utf8ToUtf16Le(std::string_view utf8) {
     return result;
 }
 
+char32_t NextUtf8Char(std::string_view utf8, std::size_t& pos) {
+    const char32_t cp = DecodeUtf8(utf8, pos);
+    return cp == kBad ? kReplacement : cp;
+}
+
+std::size_t Utf8CharCount(std::string_view utf8) {
+    std::size_t n = 0;
+    for (std::size_t pos = 0; pos < utf8.size(); ++n) DecodeUtf8(utf8, pos);
+    return n;
+}
+
 std::u32string Utf8ToU32(std::string_view utf8) {
     std::u32string out;
     out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        const char32_t cp = DecodeUtf8(utf8, pos);
-        out.push_back(cp == kBad ? kReplacement : cp);
-    }
+    for (std::size_t pos = 0; pos < utf8.size();) out.push_back(NextUtf8Char(utf8, pos));
     return out;
 }
 

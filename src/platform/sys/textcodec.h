@@ -40,8 +40,18 @@ Converted Utf16LeToUtf8(std::string_view bytes);
 // UTF-8 to UTF-16LE bytes; characters above U+FFFF become surrogate pairs, bad UTF-8 becomes U+FFFD.
 Converted Utf8ToUtf16Le(std::string_view utf8);
 
+// UTF-8 character by character: the one decoder of the program (edits, typed input, the value texts'
+// character counts). Reads the character at utf8[pos] and moves pos past it. A byte that does not start a
+// well-formed character (a stray continuation byte, an overlong form, an encoded surrogate, a value past
+// U+10FFFF, a lead byte above 0xF4, a sequence cut short) reads as U+FFFD and moves pos by that byte alone,
+// so every bad byte is one replacement character and the next character is found again.
+char32_t NextUtf8Char(std::string_view utf8, std::size_t& pos);
+
+// The number of characters NextUtf8Char reads from a text (the length of Utf8ToU32).
+std::size_t Utf8CharCount(std::string_view utf8);
+
 // UTF-8 to code points and back, for code that works character by character (edits, typed input). Bad UTF-8
-// becomes U+FFFD; code points that cannot be encoded become U+FFFD too.
+// becomes U+FFFD as NextUtf8Char reads it; code points that cannot be encoded become U+FFFD too.
 std::u32string Utf8ToU32(std::string_view utf8);
 std::string U32ToUtf8(std::u32string_view text);
 
