@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "device/status.h"
+#include "dialogs/loadpercent.h"
+#include "mainwnd/quenbardlg.h"
 #include "platform/backend/headless.h"
 #include "platform/sys/instancelock.h"
 #include "platform/ui/application.h"
@@ -217,6 +220,35 @@ TEST_F(QuenbarAppTest, CheckSingleInstanceEndsASecondProcessWithZero) {
             std::exit(3);
         },
         ::testing::ExitedWithCode(0), "box: The software is running!");
+}
+
+TEST_F(QuenbarAppTest, TheQuitEventEndsTheProgressDialogAndTheProgramWithZero) {
+    // The progress dialog ignores Esc, Cancel and close; a logout or SIGTERM must still end it.
+    const std::uint64_t progressBefore = g_Progress.load();
+    g_Progress = 0;
+    CQuenbarApp::Options options = MakeOptions("en_US.UTF-8");
+    bool progressReturned = false;
+    options.onApplication = [&](ui::Application& app) {
+        app.SetModalObserver([&](ui::Window& w) {
+            ++windowsShown_;
+            if (dynamic_cast<CQuenbarDlg*>(&w)) {
+                app.Post([&app, &progressReturned] {
+                    CLoadPercent progress(&app);
+                    progress.DoModal();
+                    progressReturned = true;
+                });
+            } else if (dynamic_cast<CLoadPercent*>(&w)) {
+                app.Headless()->Quit();
+            }
+        });
+    };
+    app::CommandLine cl;
+    cl.device = {"127.0.0.1", 9};  // nothing serves there: the link stays down
+    CQuenbarApp app;
+    EXPECT_EQ(app.Run(cl, options), 0);
+    EXPECT_TRUE(progressReturned);
+    EXPECT_EQ(windowsShown_, 2);
+    g_Progress = progressBefore;
 }
 
 TEST_F(QuenbarAppTest, NoDisplayFailsWithOneLineAndCodeOne) {
