@@ -1,6 +1,7 @@
 #include "dialogs/dialoglogo.h"
 
 #include "device/status.h"
+#include "dialogs/dialoglogoids.h"
 #include "editing/modelrouting.h"
 #include "platform/ui/application.h"
 
@@ -11,6 +12,7 @@ constexpr unsigned kPeriodMs = 5;
 
 CDialogLogo::CDialogLogo(ui::Application* app) : ui::Dialog(nullptr, app) {
     SetInitialSize(360, 240);
+    AddCommand(IDC_LOGO_CONFIRM, [this](int) { OnOK(); }, ui::BN_CLICKED);
 }
 
 int CDialogLogo::ModelOfOption(int option) {

@@ -17,6 +17,7 @@
 #include "mainwnd/linkmessages.h"
 #include "mainwnd/linkstrings.h"
 #include "mainwnd/quenbardlg.h"
+#include "mainwnd/quenbarids.h"
 #include "platform/ui/application.h"
 #include "res/uilanguage.h"
 
@@ -187,7 +188,7 @@ ui::LRESULT CQuenbarDlg::OnDeviceIdentified(ui::WPARAM, ui::LPARAM) {
         std::lock_guard lock(g_VersionMutex);
         m_VersionText = g_DeviceVersion;
     }
-    if (ui::Window* version = GetDlgItem(1275)) {
+    if (ui::Window* version = GetDlgItem(IDC_STATIC_VERSION)) {
         version->SetWindowText(m_VersionText);
         version->Invalidate(true);
     }

@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "device/status.h"
+#include "dialogs/loadpercent.h"
+#include "mainwnd/quenbardlg.h"
 #include "platform/backend/headless.h"
 #include "platform/sys/instancelock.h"
 #include "platform/ui/application.h"
@@ -70,6 +73,12 @@ class QuenbarAppTest : public ::testing::Test {
     void TearDown() override { fs::remove_all(root_); }
 
     std::string LockPath() const { return (root_ / "dsp-console.lock").string(); }
+    // A command line whose device address is on loopback, where nothing serves: the link stays down.
+    static app::CommandLine LoopbackDevice() {
+        app::CommandLine cl;
+        cl.device = {"127.0.0.1", 9};
+        return cl;
+    }
 
     CQuenbarApp::Options MakeOptions(const std::string& locale) {
         CQuenbarApp::Options o;
@@ -102,7 +111,7 @@ class QuenbarAppTest : public ::testing::Test {
 
 TEST_F(QuenbarAppTest, FirstInstanceRunsTheMainWindowAndHoldsTheLock) {
     CQuenbarApp app;
-    EXPECT_EQ(app.Run({}, MakeOptions("en_US.UTF-8")), 0);
+    EXPECT_EQ(app.Run(LoopbackDevice(), MakeOptions("en_US.UTF-8")), 0);
     EXPECT_EQ(windowsShown_, 1);
     EXPECT_TRUE(lockedWhileRunning_);
     EXPECT_TRUE(boxes_.empty());
@@ -154,7 +163,7 @@ TEST_F(QuenbarAppTest, TheLockGoesWithTheFirstInstance) {
         ASSERT_TRUE(first.Holding());
     }
     CQuenbarApp app;
-    EXPECT_EQ(app.Run({}, MakeOptions("en_US.UTF-8")), 0);
+    EXPECT_EQ(app.Run(LoopbackDevice(), MakeOptions("en_US.UTF-8")), 0);
     EXPECT_EQ(windowsShown_, 1);
     EXPECT_TRUE(boxes_.empty());
 }
@@ -192,7 +201,7 @@ TEST_F(QuenbarAppTest, AnInstanceOnAnotherDisplayDoesNotCount) {
         return std::string(name) == "DISPLAY" ? std::optional<std::string>(":2") : base(name);
     };
     CQuenbarApp app;
-    EXPECT_EQ(app.Run({}, options), 0);
+    EXPECT_EQ(app.Run(LoopbackDevice(), options), 0);
     EXPECT_EQ(windowsShown_, 1);
     EXPECT_TRUE(boxes_.empty());
 }
@@ -217,6 +226,33 @@ TEST_F(QuenbarAppTest, CheckSingleInstanceEndsASecondProcessWithZero) {
             std::exit(3);
         },
         ::testing::ExitedWithCode(0), "box: The software is running!");
+}
+
+TEST_F(QuenbarAppTest, TheQuitEventEndsTheProgressDialogAndTheProgramWithZero) {
+    // The progress dialog ignores Esc, Cancel and close; a logout or SIGTERM must still end it.
+    const std::uint64_t progressBefore = g_Progress.load();
+    g_Progress = 0;
+    CQuenbarApp::Options options = MakeOptions("en_US.UTF-8");
+    bool progressReturned = false;
+    options.onApplication = [&](ui::Application& app) {
+        app.SetModalObserver([&](ui::Window& w) {
+            ++windowsShown_;
+            if (dynamic_cast<CQuenbarDlg*>(&w)) {
+                app.Post([&app, &progressReturned] {
+                    CLoadPercent progress(&app);
+                    progress.DoModal();
+                    progressReturned = true;
+                });
+            } else if (dynamic_cast<CLoadPercent*>(&w)) {
+                app.Headless()->Quit();
+            }
+        });
+    };
+    CQuenbarApp app;
+    EXPECT_EQ(app.Run(LoopbackDevice(), options), 0);
+    EXPECT_TRUE(progressReturned);
+    EXPECT_EQ(windowsShown_, 2);
+    g_Progress = progressBefore;
 }
 
 TEST_F(QuenbarAppTest, NoDisplayFailsWithOneLineAndCodeOne) {

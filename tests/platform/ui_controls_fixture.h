@@ -20,21 +20,20 @@ class NoticeParent : public Window {
         return static_cast<int>(std::count(log.begin(), log.end(), entry));
     }
 
-    LRESULT WindowProc(UINT m, WPARAM w, LPARAM l) override {
-        switch (m) {
-            case WM_COMMAND:
-                log.push_back("COMMAND " + std::to_string(LOWORD(w)) + " " + std::to_string(HIWORD(w)));
-                return 0;
-            case WM_HSCROLL:
-            case WM_VSCROLL:
-                log.push_back(std::string(m == WM_HSCROLL ? "HSCROLL " : "VSCROLL ") +
-                              std::to_string(LOWORD(w)) + " " + std::to_string(HIWORD(w)));
-                return 0;
-            default:
-                if (m >= WM_CTLCOLORMSGBOX && m <= WM_CTLCOLORSTATIC && log_colors)
-                    log.push_back("CTLCOLOR " + std::to_string(m - WM_CTLCOLORMSGBOX));
-                return Window::WindowProc(m, w, l);
-        }
+  protected:
+    bool OnCommand(int id, unsigned code, Window*) override {
+        log.push_back("COMMAND " + std::to_string(id) + " " + std::to_string(code));
+        return true;
+    }
+    void OnHScroll(unsigned code, int pos, Window*) override {
+        log.push_back("HSCROLL " + std::to_string(code) + " " + std::to_string(pos));
+    }
+    void OnVScroll(unsigned code, int pos, Window*) override {
+        log.push_back("VSCROLL " + std::to_string(code) + " " + std::to_string(pos));
+    }
+    const gfx::Brush* OnCtlColor(gfx::Canvas& canvas, Window* control, int kind) override {
+        if (log_colors) log.push_back("CTLCOLOR " + std::to_string(kind));
+        return Window::OnCtlColor(canvas, control, kind);
     }
 };
 

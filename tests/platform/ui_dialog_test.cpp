@@ -42,8 +42,8 @@ TEST_F(UiDialogTest, CloseSentToTheMainWindowFromAChooserDuringItsInitialisation
     ScriptDialog chooser(&app);
     bool init_returned = false;
     chooser.init = [&](ScriptDialog& d) { d.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED)); };
-    chooser.command = [&](ScriptDialog& d, WPARAM w) {
-        if (LOWORD(w) != IDCANCEL) return false;
+    chooser.command = [&](ScriptDialog& d, int id) {
+        if (id != IDCANCEL) return false;
         app.MainWindow()->SendMessage(WM_CLOSE);
         d.EndDialog(IDCANCEL);
         return true;
@@ -76,8 +76,8 @@ TEST_F(UiDialogTest, DoModalReturnsOnlyAfterALoopOpenedFromACommandItSentHasRetu
         return 0;
     };
     menu.init = [&](ScriptDialog& d) { d.PostMessage(WM_COMMAND, 1271); };
-    menu.command = [&](ScriptDialog& d, WPARAM w) {
-        if (LOWORD(w) != 1271) return false;
+    menu.command = [&](ScriptDialog& d, int id) {
+        if (id != 1271) return false;
         d.SendMessage(WM_CLOSE);
         main.SendMessage(WM_USER + 108, 2);
         return true;

@@ -91,7 +91,7 @@ class ScriptDialog : public Dialog {
     }
     std::function<void(ScriptDialog&)> init;
     std::function<void(ScriptDialog&, UINT_PTR)> timer;
-    std::function<bool(ScriptDialog&, WPARAM)> command;
+    std::function<bool(ScriptDialog&, int id)> command;
     bool shown = false;
 
   protected:
@@ -102,7 +102,7 @@ class ScriptDialog : public Dialog {
     void OnTimer(UINT_PTR id) override {
         if (timer) timer(*this, id);
     }
-    bool OnCommand(WPARAM w, LPARAM) override { return command && command(*this, w); }
+    bool OnCommand(int id, unsigned, Window*) override { return command && command(*this, id); }
     LRESULT WindowProc(UINT m, WPARAM w, LPARAM l) override {
         if (m == WM_SHOWWINDOW && w) shown = true;
         return Dialog::WindowProc(m, w, l);

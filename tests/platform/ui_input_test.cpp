@@ -11,9 +11,11 @@ class UiInputTest : public UiTest {
         a.Create(&parent, 1001, gfx::RectFromSize(10, 10, 50, 20));
         b.Create(&parent, 1002, gfx::RectFromSize(100, 10, 50, 20));
         for (LogWindow* w : {&a, &b}) w->SetFocusNotices(EN_SETFOCUS, EN_KILLFOCUS);
-        parent.on = [this](UINT m, WPARAM w, LPARAM) -> LRESULT {
-            if (m == WM_COMMAND)
-                log.back() += "(" + std::to_string(LOWORD(w)) + "," + std::to_string(HIWORD(w)) + ")";
+        parent.on = [this](UINT m, WPARAM w, LPARAM l) -> LRESULT {
+            if (m == WM_COMMAND) {
+                const CommandArgs c = CrackCommand(w, l);
+                log.back() += "(" + std::to_string(c.id) + "," + std::to_string(c.code) + ")";
+            }
             return 0;
         };
     }

@@ -51,7 +51,7 @@ class TestDialog : public TemplateDialog {
   public:
     TestDialog(Application* app, res::DialogTemplate t) : TemplateDialog(std::move(t), nullptr, app) {}
     std::function<bool(TestDialog&)> init;
-    std::function<bool(WPARAM)> command;
+    std::function<bool(int id)> command;
     bool ignore_enter_and_esc = false;
     bool drag_by_client = false;
     std::vector<std::pair<int, int>> colors;  // (control id, kind)
@@ -59,7 +59,7 @@ class TestDialog : public TemplateDialog {
 
   protected:
     bool OnInitDialog() override { return init ? init(*this) : true; }
-    bool OnCommand(WPARAM w, LPARAM) override { return command && command(w); }
+    bool OnCommand(int id, unsigned, Window*) override { return command && command(id); }
     void OnOK() override {
         if (!ignore_enter_and_esc) TemplateDialog::OnOK();
     }
@@ -173,8 +173,8 @@ TEST_F(TemplateDialogTest, EnterReachesOkAndEscapeCancelUnlessTheDialogIgnoresTh
         ASSERT_TRUE(dlg.BindItem(1001, edit));
         dlg.ignore_enter_and_esc = c.ignore;
         std::vector<int> commands;
-        dlg.command = [&](WPARAM w) {
-            if (LOWORD(w) == IDOK || LOWORD(w) == IDCANCEL) commands.push_back(static_cast<int>(LOWORD(w)));
+        dlg.command = [&](int id) {
+            if (id == IDOK || id == IDCANCEL) commands.push_back(id);
             return false;
         };
         app.SetModalObserver([&](Window&) {

@@ -165,6 +165,10 @@ void HeadlessBackend::KeyUp(unsigned vk, unsigned modifiers) {
     Key(InputEvent::Type::kKeyUp, vk, modifiers);
 }
 
+void HeadlessBackend::Quit() {
+    if (app_) app_->RequestQuit();
+}
+
 void HeadlessBackend::KeyPress(unsigned vk, unsigned modifiers) {
     KeyDown(vk, modifiers);
     KeyUp(vk, modifiers);

@@ -64,6 +64,8 @@ class HeadlessBackend : public Backend {
     void KeyUp(unsigned vk, unsigned modifiers = 0);
     void KeyPress(unsigned vk, unsigned modifiers = 0);  // down and up
     void Type(const std::string& utf8);                  // WM_CHAR per character
+    // The display's quit event (SIGTERM, SIGINT, a logout), as the SDL backend delivers it (any thread).
+    void Quit();
 
   private:
     void Inject(const InputEvent& e);

@@ -149,8 +149,8 @@ void SdlBackend::Translate(const void* event) {
             return;
         }
         case SDL_QUIT:
-            // SIGTERM or SIGINT: close the main window as its close button would.
-            if (Window* main = app_->MainWindow()) main->PostMessage(WM_CLOSE);
+            // SIGTERM or SIGINT (a logout, a kill): end every open modal window, then close the main window.
+            app_->RequestQuit();
             return;
         default:
             return;

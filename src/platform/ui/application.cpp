@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/backend/headless.h"
+#include "platform/ui/dialog.h"
 #include "platform/ui/window.h"
 
 namespace ui {
@@ -32,6 +35,16 @@ Application::~Application() {
 
 Application* Application::Current() {
     return g_current.load();
+}
+
+void Application::AssertUiThread(const char* call) const {
+#ifndef NDEBUG
+    if (IsUiThread()) return;
+    std::fprintf(stderr, "ui: %s called off the UI thread\n", call);
+    std::abort();
+#else
+    (void)call;
+#endif
 }
 
 HeadlessBackend* Application::Headless() {
@@ -127,17 +140,10 @@ void Application::Dispatch(QueueItem& item) {
             queue_.Complete(item.send, r);
             return;
         }
-        case QueueItem::Kind::kPost: {
-            Window* w = FromHandle(item.target);
-            if (!w) return;
-            MSG msg{w, item.message, item.wParam, item.lParam};
-            for (Window* p = w; p; p = p->GetParent()) {
-                if (p->PreTranslateMessage(msg)) return;
-                if (!FromHandle(item.target)) return;
-            }
-            w->WindowProc(msg.message, msg.wParam, msg.lParam);
+        case QueueItem::Kind::kPost:
+            // Posts reach disabled windows too (a window below a modal dialog keeps its posts).
+            if (Window* w = FromHandle(item.target)) input_.Route(MSG{w, item.message, item.wParam, item.lParam}, false);
             return;
-        }
     }
 }
 
@@ -187,6 +193,24 @@ Window* Application::DefaultOwner() const {
         if ((*it)->IsWindowVisible()) return *it;
     }
     return main_window_ && main_window_->IsCreated() ? main_window_ : nullptr;
+}
+
+void Application::RequestQuit() {
+    if (quit_requested_.exchange(true)) return;
+    Post([this] { EndModalsForQuit(); });
+}
+
+void Application::EndModalsForQuit() {
+    // By handle: ending one dialog runs handlers that may destroy others.
+    std::vector<uint32_t> open;
+    for (Window* w : modal_stack_) {
+        if (w != main_window_) open.push_back(w->Handle());
+    }
+    for (auto it = open.rbegin(); it != open.rend(); ++it) {
+        if (auto* dialog = dynamic_cast<Dialog*>(FromHandle(*it))) dialog->EndForQuit();
+    }
+    // Posted: the main window closes once the loops of the ended dialogs have returned.
+    if (main_window_) main_window_->PostMessage(WM_CLOSE);
 }
 
 int Application::MessageBox(Window* owner, const std::string& text, const std::string& caption,

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -41,6 +42,11 @@ class Window;
  * it has returned. Input to a disabled window (or a window inside one) is dropped, while timers, posts and
  * sends keep being served by whichever loop runs.
  *
+ * Quitting. RequestQuit (any thread; SIGTERM and SIGINT reach it through the backend) ends the program from
+ * whatever loop runs: every open modal dialog ends, innermost first, as its Cancel or close would (even one
+ * that ignores both), then the main window gets WM_CLOSE and closes as its own close does. From then on a
+ * new modal dialog or message box returns its cancel answer at once instead of opening.
+ *
  * Threads. Window trees are touched by the UI thread only. SendMessage from another thread queues the message
  * and blocks until the UI thread's handler has returned, and returns its result; it returns 0 instead when
  * the target is destroyed, or when ReleasePendingSends is called while the workers are being stopped. Window
@@ -60,6 +66,9 @@ class Application {
     Backend& GetBackend() { return *backend_; }
     HeadlessBackend* Headless();  // null unless the backend is headless
     bool IsUiThread() const { return std::this_thread::get_id() == ui_thread_; }
+    // Debug builds: ends the program with a message naming `call` when it runs off the UI thread (window
+    // state belongs to the UI thread). Release builds: nothing.
+    void AssertUiThread(const char* call) const;
     int Dpi() const { return backend_->Dpi(); }
     int64_t Now() const { return backend_->Now(); }
 
@@ -117,6 +126,10 @@ class Application {
         if (modal_observer_) modal_observer_(w);
     }
 
+    // Any thread: ends the open modal windows and closes the main window (see above). Later calls do nothing.
+    void RequestQuit();
+    bool QuitRequested() const { return quit_requested_.load(); }
+
     // Message boxes (see messagebox.h). With a responder installed no box is shown: the responder answers.
     int MessageBox(Window* owner, const std::string& text, const std::string& caption, unsigned flags);
     void SetMessageBoxResponder(MessageBoxResponder responder) { responder_ = std::move(responder); }
@@ -133,6 +146,7 @@ class Application {
     void Dispatch(QueueItem& item);
     bool FireTimer();
     void Idle(WaitKind kind);
+    void EndModalsForQuit();
 
     std::unique_ptr<Backend> backend_;
     std::thread::id ui_thread_;
@@ -148,6 +162,7 @@ class Application {
     std::vector<Window*> modal_stack_;
     std::function<void(Window&)> modal_observer_;
     MessageBoxResponder responder_;
+    std::atomic<bool> quit_requested_{false};
 };
 
 }  // namespace ui

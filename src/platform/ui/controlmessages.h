@@ -85,6 +85,13 @@ struct DrawItemStruct {
     std::uintptr_t itemData = 0;
 };
 
+// WM_NOTIFY's record (lParam; wParam is the control id).
+struct NMHDR {
+    Window* hwndFrom = nullptr;
+    UINT idFrom = 0;
+    UINT code = 0;
+};
+
 // WM_MEASUREITEM's record (lParam; wParam is the control id).
 struct MeasureItemStruct {
     UINT CtlType = 0;

@@ -10,6 +10,12 @@ Dialog::Dialog(Window* owner, Application* app) : Window(app), owner_(owner) {}
 
 int Dialog::DoModal() {
     Application& app = App();
+    if (app.QuitRequested()) {
+        // Nothing opens while the program quits.
+        ended_ = true;
+        result_ = QuitResult();
+        return result_;
+    }
     Window* owner = owner_ && owner_->IsCreated() ? owner_ : app.DefaultOwner();
     if (owner == this) owner = nullptr;
     gfx::Rect r = initial_;
@@ -68,6 +74,10 @@ void Dialog::EndDialog(int result) {
     }
 }
 
+void Dialog::EndForQuit() {
+    if (!ended_) EndDialog(QuitResult());
+}
+
 void Dialog::NextDlgCtrl(bool previous) {
     std::vector<Window*> stops;
     for (Window* c : Children()) {
@@ -94,13 +104,16 @@ LRESULT Dialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             return OnInitDialog() ? 1 : 0;
-        case WM_COMMAND:
-            if (OnCommand(wParam, lParam)) return 0;
-            if (LOWORD(wParam) == IDOK)
+        case WM_COMMAND: {
+            // What neither OnCommand nor a command range takes: OK and Cancel.
+            const CommandArgs c = CrackCommand(wParam, lParam);
+            if (HandleCommand(c.id, c.code, c.control)) return 0;
+            if (c.id == IDOK)
                 OnOK();
-            else if (LOWORD(wParam) == IDCANCEL)
+            else if (c.id == IDCANCEL)
                 OnCancel();
             return 0;
+        }
         default:
             return Window::WindowProc(message, wParam, lParam);
     }

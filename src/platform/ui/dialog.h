@@ -16,7 +16,8 @@ namespace ui {
 //
 // Keys: Enter sends WM_COMMAND with the focused push button's id, else the default id (IDOK unless SetDefID),
 // Esc sends IDCANCEL, Tab moves the focus between WS_TABSTOP children; these are consumed in
-// PreTranslateMessage. WM_CLOSE sends IDCANCEL.
+// PreTranslateMessage. WM_CLOSE sends IDCANCEL. Once the program quits, open dialogs end with QuitResult and
+// DoModal returns it at once.
 class Dialog : public Window {
   public:
     explicit Dialog(Window* owner = nullptr, Application* app = nullptr);
@@ -33,6 +34,9 @@ class Dialog : public Window {
     // Runs the dialog; returns the EndDialog result, or -1 when the window could not be created.
     int DoModal();
     void EndDialog(int result);
+    // Ends the dialog because the program quits (Application::RequestQuit), with QuitResult(), also where
+    // the dialog ignores Cancel and close.
+    void EndForQuit();
     bool IsEnded() const { return ended_; }
     bool InModalLoop() const { return in_loop_; }
     const std::string& CreateError() const { return create_error_; }
@@ -50,6 +54,8 @@ class Dialog : public Window {
     virtual void CreateItems() {}
     // Returns true to have the focus put on the first tab stop.
     virtual bool OnInitDialog() { return true; }
+    // The result of a dialog ended by a quit, or opened after one (DoModal then returns it at once).
+    virtual int QuitResult() const { return IDCANCEL; }
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
     void OnClose() override;

@@ -221,9 +221,7 @@ void FileDialog::Refill() {
     for (const std::string& f : files) list->AddString(f);
 }
 
-bool FileDialog::OnCommand(WPARAM wParam, LPARAM) {
-    const int id = static_cast<int>(LOWORD(wParam));
-    const unsigned code = HIWORD(wParam);
+bool FileDialog::OnCommand(int id, unsigned code, Window*) {
     auto* list = static_cast<ListBox*>(GetDlgItem(kList));
     if (id == kUp && code == BN_CLICKED) {
         const fs::path parent = fs::path(folder_).parent_path();

@@ -62,7 +62,7 @@ class FileDialog : public TemplateDialog {
 
   protected:
     bool OnInitDialog() override;
-    bool OnCommand(WPARAM wParam, LPARAM lParam) override;
+    bool OnCommand(int id, unsigned code, Window* control) override;
     void OnOK() override;
 
   private:

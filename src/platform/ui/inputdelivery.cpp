@@ -25,13 +25,17 @@ UINT MouseMessage(const InputEvent& e) {
 
 }  // namespace
 
-bool InputRouter::Route(MSG msg) {
-    const uint32_t h = msg.hwnd->Handle();
-    for (Window* p = msg.hwnd; p; p = p->GetParent()) {
+bool InputRouter::Route(MSG msg, bool input) {
+    Window* const target = msg.hwnd;
+    if (!target || !target->IsCreated()) return false;
+    const uint32_t h = target->Handle();
+    if (input && !AcceptsInput(target->GetParent())) return false;
+    for (Window* p = target; p; p = p->GetParent()) {
         if (p->PreTranslateMessage(msg)) return false;
         if (!app_.FromHandle(h)) return false;
     }
-    msg.hwnd->SendMessage(msg.message, msg.wParam, msg.lParam);
+    if (input && !target->IsWindowEnabled()) return false;
+    target->WindowProc(msg.message, msg.wParam, msg.lParam);
     return app_.FromHandle(h) != nullptr;
 }
 
@@ -65,7 +69,7 @@ void InputRouter::DeliverMouse(const InputEvent& e) {
         target = under;
     else
         hit = HTCLIENT;
-    if (!target || !AcceptsInput(target)) return;
+    if (!target || !AcceptsInput(target)) return;  // the mouse never reaches a disabled window
     if (hit != HTCLIENT) {
         // A press on a caption area (a dialog dragged by its background) starts a move.
         if (message == WM_LBUTTONDOWN)
@@ -90,7 +94,7 @@ void InputRouter::DeliverMouse(const InputEvent& e) {
     const unsigned keys = buttons_ | (keys_down_[VK_SHIFT] ? unsigned{MK_SHIFT} : 0u) |
                           (keys_down_[VK_CONTROL] ? unsigned{MK_CONTROL} : 0u);
     const gfx::Point p = target->ScreenToClient(e.screen);
-    Route(MSG{target, message, keys, MAKELPARAM(p.x, p.y)});
+    Route(MSG{target, message, keys, MAKELPARAM(p.x, p.y)}, true);
 }
 
 void InputRouter::DeliverKey(const InputEvent& e, Window* target) {
@@ -99,15 +103,15 @@ void InputRouter::DeliverKey(const InputEvent& e, Window* target) {
         if (e.type == InputEvent::Type::kKeyDown) keys_down_[e.vk] = true;
         if (e.type == InputEvent::Type::kKeyUp) keys_down_[e.vk] = false;
     }
-    if (!target || !AcceptsInput(target)) return;
+    if (!target) return;
     if (e.type == InputEvent::Type::kChar) {
-        Route(MSG{target, WM_CHAR, static_cast<WPARAM>(e.ch), 1});
+        Route(MSG{target, WM_CHAR, static_cast<WPARAM>(e.ch), 1}, true);
         return;
     }
     const bool down = e.type == InputEvent::Type::kKeyDown;
     const UINT message = down ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP);
     const LPARAM lparam = 1 | (down ? 0 : (LPARAM{0xC000} << 16));
-    if (!Route(MSG{target, message, e.vk, lparam})) return;
+    if (!Route(MSG{target, message, e.vk, lparam}, true)) return;
     // As TranslateMessage: keys that type a control character also send it.
     if (message == WM_KEYDOWN) {
         char32_t ch = 0;
@@ -115,7 +119,7 @@ void InputRouter::DeliverKey(const InputEvent& e, Window* target) {
         if (e.vk == VK_ESCAPE) ch = 0x1B;
         if (e.vk == VK_BACK) ch = 0x08;
         if (e.vk == VK_TAB) ch = U'\t';
-        if (ch) Route(MSG{target, WM_CHAR, static_cast<WPARAM>(ch), 1});
+        if (ch) Route(MSG{target, WM_CHAR, static_cast<WPARAM>(ch), 1}, true);
     }
 }
 

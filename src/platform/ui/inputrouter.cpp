@@ -166,16 +166,11 @@ void InputRouter::Deliver(const InputEvent& e, Window* target) {
             UpdateTracking(nullptr, last_pointer_);
             return;
         case InputEvent::Type::kWheel: {
-            if (!target || !AcceptsInput(target)) return;
             const unsigned keys = (keys_down_[VK_SHIFT] ? unsigned{MK_SHIFT} : 0u) |
                                   (keys_down_[VK_CONTROL] ? unsigned{MK_CONTROL} : 0u);
-            MSG msg{target, WM_MOUSEWHEEL, MAKEWPARAM(keys, static_cast<unsigned>(e.wheel_delta)),
-                    MAKELPARAM(e.screen.x, e.screen.y)};
-            const uint32_t h = target->Handle();
-            for (Window* p = target; p; p = p->GetParent()) {
-                if (p->PreTranslateMessage(msg) || !app_.FromHandle(h)) return;
-            }
-            target->SendMessage(msg.message, msg.wParam, msg.lParam);
+            Route(MSG{target, WM_MOUSEWHEEL, MAKEWPARAM(keys, static_cast<unsigned>(e.wheel_delta)),
+                      MAKELPARAM(e.screen.x, e.screen.y)},
+                  true);
             return;
         }
         default:

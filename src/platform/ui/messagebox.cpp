@@ -114,8 +114,10 @@ class MessageBoxDialog : public Dialog {
         // Esc answers an OK box; a Yes/No box has no cancel.
         if (!yes_no_) EndDialog(IDOK);
     }
-    bool OnCommand(WPARAM wParam, LPARAM) override {
-        const int id = static_cast<int>(LOWORD(wParam));
+    // A quit answers an OK box with its only button and a Yes/No box with No, the answer that changes
+    // nothing.
+    int QuitResult() const override { return yes_no_ ? IDNO : IDOK; }
+    bool OnCommand(int id, unsigned, Window*) override {
         if (id == IDYES || id == IDNO || id == IDOK) {
             EndDialog(id);
             return true;

@@ -183,22 +183,7 @@ void SelectAllIfEdit(Window* w) {
 }  // namespace
 
 LRESULT TemplateDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
-        auto* canvas = reinterpret_cast<gfx::Canvas*>(wParam);
-        if (!canvas) return 0;
-        return BrushResult(OnCtlColor(*canvas, reinterpret_cast<Window*>(lParam),
-                                      static_cast<int>(message - WM_CTLCOLORMSGBOX)));
-    }
     switch (message) {
-        case WM_DRAWITEM:
-            return lParam && OnDrawItem(static_cast<int>(wParam), *reinterpret_cast<DrawItemStruct*>(lParam))
-                       ? 1
-                       : 0;
-        case WM_MEASUREITEM:
-            return lParam && OnMeasureItem(static_cast<int>(wParam),
-                                           *reinterpret_cast<MeasureItemStruct*>(lParam))
-                       ? 1
-                       : 0;
         case WM_INITDIALOG:
             // The first focus, as the dialog manager gives it, selects an edit's text.
             if (Dialog::WindowProc(message, wParam, lParam) && !IsEnded()) {
@@ -224,20 +209,6 @@ bool TemplateDialog::OnEraseBkgnd(gfx::Canvas& canvas) {
         return true;
     }
     return Dialog::OnEraseBkgnd(canvas);
-}
-
-const gfx::Brush* TemplateDialog::OnCtlColor(gfx::Canvas&, Window*, int) {
-    return nullptr;
-}
-
-bool TemplateDialog::OnDrawItem(int, DrawItemStruct& dis) {
-    if (auto* c = dynamic_cast<Control*>(dis.hwndItem)) c->DrawItem(dis);
-    return true;
-}
-
-bool TemplateDialog::OnMeasureItem(int id, MeasureItemStruct& mis) {
-    if (auto* c = dynamic_cast<Control*>(GetDlgItem(id))) c->MeasureItem(mis);
-    return true;
 }
 
 }  // namespace ui

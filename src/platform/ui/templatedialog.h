@@ -22,9 +22,9 @@ namespace ui {
  * stock control. SubclassDlgItem does the same after the items exist (from OnInitDialog), replacing the stock
  * window in place.
  *
- * The dialog answers its controls' colour step through OnCtlColor (its own background asks CTLCOLOR_DLG),
- * draws owner-drawn items in OnDrawItem and measures them in OnMeasureItem; the defaults hand combo and list
- * items back to the control (reflection). Enter sends IDOK and Esc IDCANCEL (Dialog); each dialog decides in
+ * The dialog answers its controls' colour step through Window's OnCtlColor (its own background asks
+ * CTLCOLOR_DLG too), draws owner-drawn items in OnDrawItem and measures them in OnMeasureItem; the defaults
+ * hand combo and list items back to the control (reflection). Enter sends IDOK and Esc IDCANCEL (Dialog); each dialog decides in
  * OnOK / OnCancel or its command handler what they do. Tab moves through the tab stops and selects an edit's
  * whole text, as does the first focus after OnInitDialog returns true. A dialog dragged by its client area
  * answers HTCAPTION from OnNcHitTest.
@@ -63,13 +63,8 @@ class TemplateDialog : public Dialog {
     // Replaces the template before DoModal (a dialog that builds its own).
     void ResetTemplate(res::DialogTemplate t);
     void CreateItems() override;
+    // Asks OnCtlColor (CTLCOLOR_DLG, the dialog as the control) for the background.
     bool OnEraseBkgnd(gfx::Canvas& canvas) override;
-    // The colour step for `control` (the dialog itself for CTLCOLOR_DLG). The canvas already holds the system
-    // colours; return a brush (it is copied at once), NullBrush(), or null for the system brush.
-    virtual const gfx::Brush* OnCtlColor(gfx::Canvas& canvas, Window* control, int kind);
-    // Returns true when drawn. The default hands the request to the control's own DrawItem / MeasureItem.
-    virtual bool OnDrawItem(int id, DrawItemStruct& dis);
-    virtual bool OnMeasureItem(int id, MeasureItemStruct& mis);
 
   private:
     bool KindFits(const res::DialogItem& item, Window& control) const;

@@ -8,6 +8,14 @@
 
 namespace ui {
 
+namespace {
+
+void AssertUi(const Application* app, const char* call) {
+    if (app) app->AssertUiThread(call);
+}
+
+}  // namespace
+
 Window::Window(Application* app) : app_(app ? app : Application::Current()) {}
 
 Window::~Window() {
@@ -28,6 +36,7 @@ bool Window::Register(Window* parent, int id, const gfx::Rect& rect, const std::
 }
 
 bool Window::Create(Window* parent, int id, const gfx::Rect& rect, const std::string& text, unsigned style) {
+    AssertUi(app_, "Create");
     if (!parent || !parent->IsCreated()) return false;
     if (!Register(parent, id, rect, text, style)) return false;
     SendMessage(WM_CREATE);
@@ -37,6 +46,7 @@ bool Window::Create(Window* parent, int id, const gfx::Rect& rect, const std::st
 
 bool Window::CreateTopLevel(const gfx::Rect& screen_rect, const std::string& title, unsigned style,
                             std::string* error) {
+    AssertUi(app_, "CreateTopLevel");
     if (!Register(nullptr, 0, screen_rect, title, style & ~WS_VISIBLE)) {
         if (error) *error = "the window exists already";
         return false;
@@ -62,6 +72,7 @@ void Window::DestroyTree() {
 
 void Window::DestroyWindow() {
     if (!IsCreated()) return;
+    AssertUi(app_, "DestroyWindow");
     SendMessage(WM_DESTROY);
     DestroyTree();
     if (parent_) {
@@ -102,6 +113,7 @@ Window* Window::GetDlgItem(int id) const {
 }
 
 void Window::SetZOrder(Window* after) {
+    AssertUi(app_, "SetZOrder");
     if (!parent_ || after == this || (after && after->parent_ != parent_)) return;
     auto& list = parent_->children_;
     std::erase(list, this);
@@ -129,12 +141,7 @@ gfx::Point Window::ScreenToClient(gfx::Point p) const {
 }
 
 void Window::MoveWindow(const gfx::Rect& rect, bool repaint) {
-    if (IsCreated() && !app_->IsUiThread()) {
-        app_->Post([this, h = Handle(), rect, repaint] {
-            if (app_->FromHandle(h) == this) MoveWindow(rect, repaint);
-        });
-        return;
-    }
+    AssertUi(app_, "MoveWindow");
     const bool resized = rect.Width() != rect_.Width() || rect.Height() != rect_.Height();
     if (parent_ && repaint) InvalidateInParent();
     rect_ = rect;
@@ -152,14 +159,23 @@ void Window::MoveWindow(const gfx::Rect& rect, bool repaint) {
     }
 }
 
+// A window call made on another thread: runs `call` on the UI thread while the caller waits, and returns
+// its answer, or false when the sends were released or the window went first. Nothing of the window is read
+// on the calling thread.
+bool Window::OnUiThread(std::function<bool()> call) {
+    auto answer = std::make_shared<bool>(false);
+    app_->RunOnUiThread(
+        [this, h = Handle(), answer, call = std::move(call)] {
+            if (app_->FromHandle(h) == this) *answer = call();
+        },
+        Handle());
+    return *answer;
+}
+
 bool Window::ShowWindow(int cmd) {
+    if (IsCreated() && !app_->IsUiThread()) return OnUiThread([this, cmd] { return ShowWindow(cmd); });
+    AssertUi(app_, "ShowWindow");
     const bool was = GetStyleVisible();
-    if (IsCreated() && !app_->IsUiThread()) {
-        app_->Post([this, h = Handle(), cmd] {
-            if (app_->FromHandle(h) == this) ShowWindow(cmd);
-        });
-        return was;
-    }
     const bool show = cmd != SW_HIDE;
     if (show == was || !IsCreated()) {
         if (!IsCreated()) style_ = show ? (style_ | WS_VISIBLE) : (style_ & ~WS_VISIBLE);
@@ -181,6 +197,7 @@ bool Window::ShowWindow(int cmd) {
 }
 
 bool Window::IsWindowVisible() const {
+    AssertUi(app_, "IsWindowVisible");
     if (!IsCreated()) return false;
     for (const Window* w = this; w; w = w->parent_) {
         if (!w->GetStyleVisible()) return false;
@@ -189,13 +206,9 @@ bool Window::IsWindowVisible() const {
 }
 
 bool Window::EnableWindow(bool enable) {
+    if (IsCreated() && !app_->IsUiThread()) return OnUiThread([this, enable] { return EnableWindow(enable); });
+    AssertUi(app_, "EnableWindow");
     const bool was_disabled = !IsWindowEnabled();
-    if (IsCreated() && !app_->IsUiThread()) {
-        app_->Post([this, h = Handle(), enable] {
-            if (app_->FromHandle(h) == this) EnableWindow(enable);
-        });
-        return was_disabled;
-    }
     if (enable == !was_disabled) return was_disabled;
     style_ = enable ? (style_ & ~WS_DISABLED) : (style_ | WS_DISABLED);
     if (IsCreated()) {
@@ -232,7 +245,13 @@ std::string Window::GetWindowText() const {
     return copy;
 }
 
+void Window::ModifyStyle(unsigned remove, unsigned add) {
+    AssertUi(app_, "ModifyStyle");
+    style_ = (style_ & ~remove) | add;
+}
+
 void Window::SetFont(const gfx::Font& font, bool redraw) {
+    AssertUi(app_, "SetFont");
     font_ = font;
     if (redraw && IsCreated()) Invalidate();
 }
@@ -258,12 +277,14 @@ LRESULT Window::NotifyParent(unsigned code) {
 }
 
 UINT_PTR Window::SetTimer(UINT_PTR id, unsigned elapse_ms) {
+    AssertUi(app_, "SetTimer");
     if (!IsCreated() || !app_->IsUiThread()) return 0;
     app_->timers_.Set(Handle(), id, elapse_ms, app_->Now());
     return id;
 }
 
 bool Window::KillTimer(UINT_PTR id) {
+    AssertUi(app_, "KillTimer");
     if (!IsCreated() || !app_->IsUiThread()) return false;
     return app_->timers_.Kill(Handle(), id);
 }
@@ -295,6 +316,7 @@ void Window::InvalidateInParent() {
 }
 
 void Window::UpdateWindow() {
+    AssertUi(app_, "UpdateWindow");
     if (IsCreated()) app_->painter_.PaintNow(*GetTopLevel());
 }
 
@@ -316,6 +338,7 @@ std::string Window::GetDlgItemText(int id) const {
 }
 
 Window* Window::SetFocus() {
+    AssertUi(app_, "SetFocus");
     return app_->input_.SetFocus(this);
 }
 
@@ -332,14 +355,17 @@ bool Window::HasFocus() const {
 }
 
 Window* Window::SetCapture() {
+    AssertUi(app_, "SetCapture");
     return app_->input_.SetCapture(this);
 }
 
 void Window::TrackMouseEvent(unsigned flags, int hover_ms) {
+    AssertUi(app_, "TrackMouseEvent");
     app_->input_.TrackMouse(this, flags, hover_ms);
 }
 
 int Window::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    AssertUi(app_, "MessageBox");
     return app_->MessageBox(this, text, caption, flags);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@
 namespace ui {
 
 class Application;
+struct DrawItemStruct;
+struct MeasureItemStruct;
 
 enum WindowStyle : unsigned {
     WS_VISIBLE = 1u << 0,
@@ -22,18 +25,31 @@ enum WindowStyle : unsigned {
     WS_PUSHBUTTON = 1u << 4,  // a push button: Enter in a dialog presses it while it has the focus
 };
 
+// WM_COMMAND's parameters, cracked: the item's id, the notice code and the control (null without one).
+struct CommandArgs {
+    int id = 0;
+    unsigned code = 0;
+    Window* control = nullptr;
+};
+CommandArgs CrackCommand(WPARAM wParam, LPARAM lParam);
+
 // A window: a node of the window tree with an id, a rectangle in its parent's client coordinates (screen
 // coordinates for a top-level window, which has no frame of its own), visibility, enabled state, text and
 // font.
 //
 // WindowProc is the one dispatch entry of a class: it switches on the message and calls the typed handlers
-// below. A subclass overrides WindowProc for its own messages and hands everything else to its base class.
-// The typed handlers' base versions do what Windows' default handling does (the wheel goes on to the parent,
-// WM_CLOSE destroys a plain window, WM_SETTEXT stores the text, ...).
+// below, so no handler unpacks a message parameter itself. A subclass overrides WindowProc for its own
+// messages and hands everything else to its base class. The typed handlers' base versions do what Windows'
+// default handling does (the wheel goes on to the parent, WM_CLOSE destroys a plain window, WM_SETTEXT stores
+// the text, owner-draw requests go back to the control, ...).
+//
+// Commands (WM_COMMAND) go to OnCommand first and then to the command-range table: one handler for every id
+// in a range, optionally for one notice code only (a family of 31 band buttons is one entry).
 //
 // The C++ object is owned by its creator (usually a member of its parent's class); destroying the window does
 // not delete the object, and deleting the object destroys the window. Everything except SendMessage,
-// PostMessage and the calls marked "any thread" belongs to the UI thread.
+// PostMessage and the calls marked "any thread" belongs to the UI thread; debug builds assert it in the calls
+// that change or lay out the window tree.
 class Window {
   public:
     explicit Window(Application* app = nullptr);  // null: Application::Current()
@@ -73,14 +89,16 @@ class Window {
     gfx::Point ClientToScreen(gfx::Point p) const;
     gfx::Point ScreenToClient(gfx::Point p) const;
 
-    // State. ShowWindow, EnableWindow and SetWindowText may be called from any thread (they are marshalled).
+    // State. ShowWindow, EnableWindow and SetWindowText may be called from any thread: from another thread
+    // they run on the UI thread while the caller waits, as a cross-thread send, and answer what the UI thread
+    // saw (false when the sends are released or the window goes first). Invalidate is posted.
     bool ShowWindow(int cmd);      // SW_SHOW / SW_HIDE; returns whether it was visible before
     bool IsWindowVisible() const;  // this window and all its ancestors
     bool GetStyleVisible() const { return (style_ & WS_VISIBLE) != 0; }
     bool EnableWindow(bool enable);  // returns whether it was disabled before
     bool IsWindowEnabled() const { return (style_ & WS_DISABLED) == 0; }
     unsigned Style() const { return style_; }
-    void ModifyStyle(unsigned remove, unsigned add) { style_ = (style_ & ~remove) | add; }
+    void ModifyStyle(unsigned remove, unsigned add);
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;  // any thread
     void SetFont(const gfx::Font& font, bool redraw = true);
@@ -135,6 +153,14 @@ class Window {
 
     int MessageBox(const std::string& text, const std::string& caption = "", unsigned flags = MB_OK);
 
+    // A handler for every command whose id lies in first..last and whose notice code is `code` (any code with
+    // kAnyNotice). It gets the command's id. Entries are tried in the order they were added, after OnCommand.
+    static constexpr unsigned kAnyNotice = ~0u;
+    void AddCommandRange(int first, int last, std::function<void(int id)> handler, unsigned code = kAnyNotice);
+    void AddCommand(int id, std::function<void(int id)> handler, unsigned code = kAnyNotice) {
+        AddCommandRange(id, id, std::move(handler), code);
+    }
+
     // The one dispatch entry (see above).
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // Windows' default handling of a message.
@@ -151,7 +177,21 @@ class Window {
     virtual void OnPaint(gfx::Canvas& canvas);
     virtual bool OnEraseBkgnd(gfx::Canvas& canvas);
     virtual void OnTimer(UINT_PTR id);
-    virtual bool OnCommand(WPARAM wParam, LPARAM lParam);  // true: handled
+    // WM_COMMAND: the item's id, the notice code (BN_CLICKED, ...) and the control (null when it came from a
+    // key or from code). True: handled; false lets the command-range table and the default handling have it.
+    virtual bool OnCommand(int id, unsigned code, Window* control);
+    // WM_NOTIFY: a control's notice record (id, code, the control). True: handled.
+    virtual bool OnNotify(int id, unsigned code, Window* from);
+    // WM_HSCROLL / WM_VSCROLL from a track bar: its TB_* code, the position for the thumb codes (else 0).
+    virtual void OnHScroll(unsigned code, int pos, Window* bar) { (void)code, (void)pos, (void)bar; }
+    virtual void OnVScroll(unsigned code, int pos, Window* bar) { (void)code, (void)pos, (void)bar; }
+    // The colour step (WM_CTLCOLOR*) of `control` of the CtlColorKind `kind`. The canvas already holds the
+    // system colours; return a brush (it is copied at once), NullBrush(), or null for the system brush.
+    virtual const gfx::Brush* OnCtlColor(gfx::Canvas& canvas, Window* control, int kind);
+    // WM_DRAWITEM / WM_MEASUREITEM for item `id`. True when done; the defaults hand the request back to the
+    // control's own DrawItem / MeasureItem (reflection).
+    virtual bool OnDrawItem(int id, DrawItemStruct& dis);
+    virtual bool OnMeasureItem(int id, MeasureItemStruct& mis);
     virtual void OnClose();
     virtual void OnDestroy() {}
     virtual void OnSetFocus(Window* old_focus);
@@ -169,9 +209,19 @@ class Window {
     virtual LRESULT OnNcHitTest(gfx::Point screen);
     virtual void OnCaptureChanged(Window* gaining) { (void)gaining; }
 
+    // OnCommand, then the command-range table; true when one of them took the command.
+    bool HandleCommand(int id, unsigned code, Window* control);
+
   private:
     friend class Application;
     friend class Painter;
+    struct CommandRange {
+        int first;
+        int last;
+        unsigned code;
+        std::function<void(int)> handler;
+    };
+    bool OnUiThread(std::function<bool()> call);
     bool Register(Window* parent, int id, const gfx::Rect& rect, const std::string& text, unsigned style);
     void InvalidateInParent();
     void DestroyTree();
@@ -192,6 +242,7 @@ class Window {
     int killfocus_notice_ = -1;
     gfx::Rect dirty_;  // top-level only: the union of invalid rectangles, in client coordinates
     gfx::Bitmap back_buffer_;
+    std::vector<CommandRange> command_ranges_;
 };
 
 }  // namespace ui

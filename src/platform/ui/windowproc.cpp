@@ -2,6 +2,8 @@
 #include <cstring>
 
 #include "platform/ui/application.h"
+#include "platform/ui/control.h"
+#include "platform/ui/controlmessages.h"
 #include "platform/ui/window.h"
 
 namespace ui {
@@ -12,9 +14,24 @@ gfx::Point PointOf(LPARAM l) {
     return {GET_X_LPARAM(l), GET_Y_LPARAM(l)};
 }
 
+// The signed position in the high word of a scroll message's wParam.
+int ScrollPos(WPARAM w) {
+    return static_cast<std::int16_t>(HIWORD(w));
+}
+
 }  // namespace
 
+CommandArgs CrackCommand(WPARAM wParam, LPARAM lParam) {
+    return {static_cast<int>(LOWORD(wParam)), HIWORD(wParam), reinterpret_cast<Window*>(lParam)};
+}
+
 LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+        auto* canvas = reinterpret_cast<gfx::Canvas*>(wParam);
+        if (!canvas) return 0;
+        return BrushResult(OnCtlColor(*canvas, reinterpret_cast<Window*>(lParam),
+                                      static_cast<int>(message - WM_CTLCOLORMSGBOX)));
+    }
     switch (message) {
         case WM_PAINT:
             if (lParam) OnPaint(*reinterpret_cast<gfx::Canvas*>(lParam));
@@ -24,8 +41,30 @@ LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             OnTimer(wParam);
             return 0;
-        case WM_COMMAND:
-            return OnCommand(wParam, lParam) ? 0 : DefWindowProc(message, wParam, lParam);
+        case WM_COMMAND: {
+            const CommandArgs c = CrackCommand(wParam, lParam);
+            return HandleCommand(c.id, c.code, c.control) ? 0 : DefWindowProc(message, wParam, lParam);
+        }
+        case WM_NOTIFY: {
+            const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
+            if (!hdr) return 0;
+            return OnNotify(static_cast<int>(hdr->idFrom), hdr->code, hdr->hwndFrom) ? 1 : 0;
+        }
+        case WM_HSCROLL:
+            OnHScroll(LOWORD(wParam), ScrollPos(wParam), reinterpret_cast<Window*>(lParam));
+            return 0;
+        case WM_VSCROLL:
+            OnVScroll(LOWORD(wParam), ScrollPos(wParam), reinterpret_cast<Window*>(lParam));
+            return 0;
+        case WM_DRAWITEM:
+            return lParam && OnDrawItem(static_cast<int>(wParam), *reinterpret_cast<DrawItemStruct*>(lParam))
+                       ? 1
+                       : 0;
+        case WM_MEASUREITEM:
+            return lParam &&
+                           OnMeasureItem(static_cast<int>(wParam), *reinterpret_cast<MeasureItemStruct*>(lParam))
+                       ? 1
+                       : 0;
         case WM_CLOSE:
             OnClose();
             return 0;
@@ -124,8 +163,42 @@ bool Window::OnEraseBkgnd(gfx::Canvas& canvas) {
 
 void Window::OnTimer(UINT_PTR) {}
 
-bool Window::OnCommand(WPARAM, LPARAM) {
+bool Window::OnCommand(int, unsigned, Window*) {
     return false;
+}
+
+bool Window::HandleCommand(int id, unsigned code, Window* control) {
+    if (OnCommand(id, code, control)) return true;
+    for (const CommandRange& r : command_ranges_) {
+        if (id < r.first || id > r.last || (r.code != kAnyNotice && r.code != code)) continue;
+        // A copy: the handler may add entries or destroy this window.
+        const auto handler = r.handler;
+        handler(id);
+        return true;
+    }
+    return false;
+}
+
+void Window::AddCommandRange(int first, int last, std::function<void(int id)> handler, unsigned code) {
+    command_ranges_.push_back(CommandRange{first, last, code, std::move(handler)});
+}
+
+bool Window::OnNotify(int, unsigned, Window*) {
+    return false;
+}
+
+const gfx::Brush* Window::OnCtlColor(gfx::Canvas&, Window*, int) {
+    return nullptr;
+}
+
+bool Window::OnDrawItem(int, DrawItemStruct& dis) {
+    if (auto* c = dynamic_cast<Control*>(dis.hwndItem)) c->DrawItem(dis);
+    return true;
+}
+
+bool Window::OnMeasureItem(int id, MeasureItemStruct& mis) {
+    if (auto* c = dynamic_cast<Control*>(GetDlgItem(id))) c->MeasureItem(mis);
+    return true;
 }
 
 void Window::OnClose() {
