@@ -13,6 +13,7 @@
 namespace ui {
 
 class Application;
+struct NativeWindow;
 
 enum WindowStyle : unsigned {
     WS_VISIBLE = 1u << 0,
@@ -145,7 +146,8 @@ class Window {
 
     // Top-level back buffer (children paint into their top-level's).
     gfx::Bitmap& BackBuffer() { return back_buffer_; }
-    void* native = nullptr;  // the backend's handle of a top-level window
+    // The backend's record of a top-level window (null for a child, and before and after the window).
+    NativeWindow* Native() const { return native_; }
 
   protected:
     virtual void OnPaint(gfx::Canvas& canvas);
@@ -192,6 +194,7 @@ class Window {
     int killfocus_notice_ = -1;
     gfx::Rect dirty_;  // top-level only: the union of invalid rectangles, in client coordinates
     gfx::Bitmap back_buffer_;
+    NativeWindow* native_ = nullptr;  // owned by the backend
 };
 
 }  // namespace ui
