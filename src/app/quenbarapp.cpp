@@ -5,8 +5,8 @@
 
 #include "app/uilanguage.h"
 #include "mainwnd/quenbardlg.h"
-#include "platform/hid/hidapibackend.h"
 #include "platform/backend/headless.h"
+#include "platform/hid/hidapibackend.h"
 #include "platform/res/stringtable.h"
 #include "platform/sys/language.h"
 #include "platform/ui/application.h"
@@ -19,8 +19,8 @@ CQuenbarApp theApp;
 namespace {
 
 // A display backend, or null with the reason: without a display there is no main window.
-std::unique_ptr<ui::Backend> DisplayBackend(std::string* why) {
-    std::unique_ptr<ui::Backend> backend = ui::ChooseBackend(why);
+std::unique_ptr<ui::Backend> DisplayBackend(const ui::AppConfig& config, std::string* why) {
+    std::unique_ptr<ui::Backend> backend = ui::ChooseBackend(config, why);
     if (dynamic_cast<ui::HeadlessBackend*>(backend.get())) return nullptr;
     return backend;
 }
@@ -33,8 +33,8 @@ void ReportStartFailure(const std::string& why) {
 
 // One instance per display session, as a named mutex is per logon session: the display's name goes into the
 // lock file's name, so programs on other displays (a virtual X server of a test run) do not count.
-std::string app::InstanceLockPath(const sys::EnvLookup& env) {
-    std::string path = sys::InstanceLock::DefaultPath(env);
+std::string app::InstanceLockPath(const sys::EnvLookup& env, const std::string& name) {
+    std::string path = sys::InstanceLock::DefaultPath(env, name);
     std::optional<std::string> display = env("DISPLAY");
     if (!display || display->empty()) display = env("WAYLAND_DISPLAY");
     if (!display || display->empty()) return path;
@@ -54,7 +54,11 @@ CQuenbarApp::~CQuenbarApp() = default;
 void CQuenbarApp::Configure(const app::CommandLine& cl, Options options) {
     cl_ = cl;
     options_ = std::move(options);
-    if (!options_.makeBackend) options_.makeBackend = DisplayBackend;
+    if (!options_.makeBackend) {
+        options_.makeBackend = [config = options_.config](std::string* why) {
+            return DisplayBackend(config, why);
+        };
+    }
     exitCode_ = 0;
 }
 
@@ -75,7 +79,7 @@ bool CQuenbarApp::InitInstance() {
         exitCode_ = 1;
         return false;
     }
-    ui::Application application(std::move(backend));
+    ui::Application application(std::move(backend), options_.config);
     if (options_.onApplication) options_.onApplication(application);
 
     // The main window's own initialisation takes over this check once it exists; until then it runs here,
@@ -99,14 +103,15 @@ int CQuenbarApp::ExitInstance() {
 }
 
 void CQuenbarApp::SelectUiLanguage() {
-    const app::UiLanguage chosen = app::ChooseUiLanguage(options_.env);
+    const app::UiLanguage chosen = app::ChooseUiLanguage(options_.env, options_.config.language_file);
     g_LangId = chosen.langId;
     g_LangSource = chosen.source;
 }
 
 bool CQuenbarApp::IsFirstInstance(ui::Application& app) {
     if (lock_ && lock_->Held()) return true;
-    lock_ = std::make_unique<sys::InstanceLock>(app::InstanceLockPath(options_.env));
+    lock_ = std::make_unique<sys::InstanceLock>(
+        app::InstanceLockPath(options_.env, options_.config.instance_lock));
     if (lock_->TryAcquire() != sys::InstanceLock::Result::kHeldByOther) return true;
     lock_.reset();
     // The title is the program's name as it stands before the UI language is chosen: string 57344 in the

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/commandline.h"
+#include "app/programconfig.h"
 #include "platform/sys/environment.h"
 #include "platform/sys/instancelock.h"
 
@@ -17,15 +18,17 @@ namespace app {
 // What a run depends on besides the command line; tests hand in their own.
 struct StartOptions {
     sys::EnvLookup env = sys::ProcessEnvironment();
+    // What the platform layer is told about the program (the backend's choice and the UI application get it).
+    ui::AppConfig config = ProgramConfig();
     // The backend of the main window, or null with the reason when there is no display.
     std::function<std::unique_ptr<ui::Backend>(std::string* why)> makeBackend;
     // Called once the UI application exists, before anything is shown (tests install responders here).
     std::function<void(ui::Application&)> onApplication;
 };
 
-// The single-instance lock file: the default lock of the platform layer, named per display session (DISPLAY,
-// else WAYLAND_DISPLAY), as the original's named mutex was per logon session.
-std::string InstanceLockPath(const sys::EnvLookup& env);
+// The single-instance lock file: the platform layer's default lock for the name, named per display session
+// (DISPLAY, else WAYLAND_DISPLAY), as the original's named mutex was per logon session.
+std::string InstanceLockPath(const sys::EnvLookup& env, const std::string& name = kInstanceLockName);
 
 }  // namespace app
 

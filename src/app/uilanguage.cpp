@@ -23,8 +23,8 @@ std::optional<std::uint16_t> ReadLanguageFile(const std::vector<std::string>& ca
     return std::nullopt;
 }
 
-UiLanguage ChooseUiLanguage(const sys::EnvLookup& env) {
-    if (const auto id = ReadLanguageFile(sys::LanguageFileCandidates(env))) {
+UiLanguage ChooseUiLanguage(const sys::EnvLookup& env, std::string_view fileName) {
+    if (const auto id = ReadLanguageFile(sys::LanguageFileCandidates(env, fileName))) {
         return {*id, *id == sys::kLangEnglish ? 2 : 1};
     }
     return {sys::SystemDefaultLanguage(env), 0};

@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "app/programconfig.h"
 #include "platform/sys/environment.h"
 
 namespace app {
@@ -22,6 +24,6 @@ struct UiLanguage {
 std::optional<std::uint16_t> ReadLanguageFile(const std::vector<std::string>& candidates);
 
 // The file's language when it names one (source 2 for English, 1 for Chinese), else the system's (source 0).
-UiLanguage ChooseUiLanguage(const sys::EnvLookup& env);
+UiLanguage ChooseUiLanguage(const sys::EnvLookup& env, std::string_view fileName = kLanguageFileName);
 
 }  // namespace app

@@ -1,6 +1,6 @@
 #include "mainwnd/linkstrings.h"
 
-#include "platform/res/stringtable.h"
+#include "res/programstrings.h"
 
 namespace mainwnd {
 

@@ -1,6 +1,5 @@
 #include "res/programstrings.h"
 
-#include "platform/res/stringtable.h"
 #include "res/stringids.h"
 
 namespace res {
@@ -14,6 +13,11 @@ constexpr StringEntry kStrings[] = {
 };
 
 }  // namespace
+
+StringTable& ProgramStrings() {
+    static StringTable table;
+    return table;
+}
 
 void RegisterProgramStrings() {
     ProgramStrings().Add(kStrings);

@@ -1,8 +1,7 @@
 #include "res/uilanguage.h"
 
-#include "platform/res/stringtable.h"
+#include "res/programstrings.h"
 
-std::atomic<std::uint16_t> g_LangId{0};
 std::atomic<int> g_LangSource{0};
 std::string g_MsgCaption;
 const std::string g_DefaultChannelTitles[12] = {"CH1", "CH2", "CH3", "CH4",  "CH5",  "CH6",

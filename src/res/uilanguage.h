@@ -5,8 +5,11 @@
 #include <cstdint>
 #include <string>
 
-// 1033 (English) or 2052 (Simplified Chinese).
-extern std::atomic<std::uint16_t> g_LangId;
+#include "platform/ui/uilanguage.h"
+
+// 1033 (English) or 2052 (Simplified Chinese). The layer's UI language itself under the program's name: the
+// dialogs built from templates and the file dialog follow what is set here.
+inline std::atomic<std::uint16_t>& g_LangId = ui::g_ui_language;
 // Where the language came from: 0 the system's locale, 1 the language file holding Chinese, 2 the file
 // holding English. The settings dialog shows it as its language choice (automatic, Chinese, English).
 extern std::atomic<int> g_LangSource;

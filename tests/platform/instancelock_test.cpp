@@ -102,12 +102,12 @@ TEST_F(InstanceLockTest, UnusablePathIsAnError) {
 }
 
 TEST(InstanceLockPath, RuntimeDirOrPerUserFileInTmp) {
-    EXPECT_EQ(InstanceLock::DefaultPath(MapEnvironment({{"XDG_RUNTIME_DIR", "/run/user/1000/"}})),
-              "/run/user/1000/dsp-console.lock");
-    const std::string tmp = "/tmp/dsp-console-" + std::to_string(getuid()) + ".lock";
-    EXPECT_EQ(InstanceLock::DefaultPath(MapEnvironment({})), tmp);
-    EXPECT_EQ(InstanceLock::DefaultPath(MapEnvironment({{"XDG_RUNTIME_DIR", ""}})), tmp);
-    EXPECT_EQ(InstanceLock::DefaultPath(MapEnvironment({{"XDG_RUNTIME_DIR", "relative"}})), tmp);
+    EXPECT_EQ(InstanceLock::DefaultPath(MapEnvironment({{"XDG_RUNTIME_DIR", "/run/user/1000/"}}), "prog"),
+              "/run/user/1000/prog.lock");
+    const std::string tmp = "/tmp/prog-" + std::to_string(getuid()) + ".lock";
+    EXPECT_EQ(InstanceLock::DefaultPath(MapEnvironment({}), "prog"), tmp);
+    EXPECT_EQ(InstanceLock::DefaultPath(MapEnvironment({{"XDG_RUNTIME_DIR", ""}}), "prog"), tmp);
+    EXPECT_EQ(InstanceLock::DefaultPath(MapEnvironment({{"XDG_RUNTIME_DIR", "relative"}}), "prog"), tmp);
 }
 
 }  // namespace

@@ -46,18 +46,18 @@ struct PathCase {
 TEST(LanguageFileCandidates, ConfigFolderFirstThenCurrentDirectory) {
     const std::vector<PathCase> cases = {
         {{{"XDG_CONFIG_HOME", "/x/cfg"}, {"HOME", "/home/u"}},
-         {"/x/cfg/DspLanguage.ini", "/home/u/.config/DspLanguage.ini", "DspLanguage.ini"}},
-        {{{"HOME", "/home/u"}}, {"/home/u/.config/DspLanguage.ini", "DspLanguage.ini"}},
+         {"/x/cfg/Lang.ini", "/home/u/.config/Lang.ini", "Lang.ini"}},
+        {{{"HOME", "/home/u"}}, {"/home/u/.config/Lang.ini", "Lang.ini"}},
         // The same file is not listed twice.
         {{{"XDG_CONFIG_HOME", "/home/u/.config/"}, {"HOME", "/home/u"}},
-         {"/home/u/.config/DspLanguage.ini", "DspLanguage.ini"}},
+         {"/home/u/.config/Lang.ini", "Lang.ini"}},
         // A relative XDG_CONFIG_HOME is ignored, as the XDG rules say.
-        {{{"XDG_CONFIG_HOME", "cfg"}, {"HOME", "/home/u/"}},
-         {"/home/u/.config/DspLanguage.ini", "DspLanguage.ini"}},
-        {{{"XDG_CONFIG_HOME", ""}, {"HOME", ""}}, {"DspLanguage.ini"}},
-        {{}, {"DspLanguage.ini"}},
+        {{{"XDG_CONFIG_HOME", "cfg"}, {"HOME", "/home/u/"}}, {"/home/u/.config/Lang.ini", "Lang.ini"}},
+        {{{"XDG_CONFIG_HOME", ""}, {"HOME", ""}}, {"Lang.ini"}},
+        {{}, {"Lang.ini"}},
     };
-    for (const PathCase& c : cases) EXPECT_EQ(LanguageFileCandidates(MapEnvironment(c.env)), c.expect);
+    for (const PathCase& c : cases)
+        EXPECT_EQ(LanguageFileCandidates(MapEnvironment(c.env), "Lang.ini"), c.expect);
 }
 
 }  // namespace

@@ -73,12 +73,12 @@ TEST(DialogUnits, PixelTemplatesAreTakenAsGiven) {
 
 TEST(DialogTemplate, ItemsAndTextsByLanguage) {
     const DialogTemplate t = Sample(152, {245, 104});
-    EXPECT_EQ(t.caption.In(kChinese), "提示");
-    EXPECT_EQ(t.Item(1)->text.In(kChinese), "确定");
-    EXPECT_EQ(t.Item(1002)->text.In(kChinese), "Delay");
+    EXPECT_EQ(t.caption.In(sys::kLangChinese), "提示");
+    EXPECT_EQ(t.Item(1)->text.In(sys::kLangChinese), "确定");
+    EXPECT_EQ(t.Item(1002)->text.In(sys::kLangChinese), "Delay");
     EXPECT_EQ(t.Item(1002)->style & kHidden, kHidden);
     EXPECT_EQ(t.Item(1003)->class_name, "Spectrum");
-    EXPECT_EQ(t.Item(1001)->text.In(kChinese), "");
+    EXPECT_EQ(t.Item(1001)->text.In(sys::kLangChinese), "");
     EXPECT_EQ(t.Item(4242), nullptr);
 }
 
@@ -87,33 +87,35 @@ TEST(DialogTable, VariantsPerLanguageWithFallback) {
     DialogTemplate en = Sample(308, {400, 300});
     DialogTemplate zh = Sample(308, {400, 300});
     zh.font.weight = 700;
-    ASSERT_TRUE(table.Add(en, {kEnglish}));
-    ASSERT_TRUE(table.Add(zh, {kChinese}));
-    EXPECT_EQ(table.Find(kEnglish, 308)->font.weight, 400);
-    EXPECT_EQ(table.Find(kChinese, 308)->font.weight, 700);
+    ASSERT_TRUE(table.Add(en, {sys::kLangEnglish}));
+    ASSERT_TRUE(table.Add(zh, {sys::kLangChinese}));
+    EXPECT_EQ(table.Find(sys::kLangEnglish, 308)->font.weight, 400);
+    EXPECT_EQ(table.Find(sys::kLangChinese, 308)->font.weight, 700);
     EXPECT_EQ(table.Find(1041, 308)->font.weight, 400) << "other languages read English";
 
     // The chooser exists in Chinese only and is still found from the English interface.
-    ASSERT_TRUE(table.Add(Sample(299, {280, 150}), {kChinese}));
-    EXPECT_FALSE(table.HasVariant(kEnglish, 299));
-    ASSERT_NE(table.Find(kEnglish, 299), nullptr);
-    EXPECT_EQ(table.Find(kEnglish, 299)->id, 299);
+    ASSERT_TRUE(table.Add(Sample(299, {280, 150}), {sys::kLangChinese}));
+    EXPECT_FALSE(table.HasVariant(sys::kLangEnglish, 299));
+    ASSERT_NE(table.Find(sys::kLangEnglish, 299), nullptr);
+    EXPECT_EQ(table.Find(sys::kLangEnglish, 299)->id, 299);
 
-    ASSERT_TRUE(table.Add(Sample(152, {245, 104}), {kEnglish, kChinese}));
-    EXPECT_EQ(table.Find(kEnglish, 152), table.Find(kChinese, 152)) << "one variant serving both";
+    ASSERT_TRUE(table.Add(Sample(152, {245, 104}), {sys::kLangEnglish, sys::kLangChinese}));
+    EXPECT_EQ(table.Find(sys::kLangEnglish, 152), table.Find(sys::kLangChinese, 152))
+        << "one variant serving both";
 
-    EXPECT_EQ(table.Find(kEnglish, 9999), nullptr);
+    EXPECT_EQ(table.Find(sys::kLangEnglish, 9999), nullptr);
 }
 
 TEST(DialogTable, RefusedRegistrationsChangeNothing) {
     DialogTable table;
-    ASSERT_TRUE(table.Add(Sample(10, {10, 10}), {kChinese}));
-    EXPECT_FALSE(table.Add(Sample(10, {20, 20}), {kEnglish, kChinese})) << "Chinese is taken";
-    EXPECT_FALSE(table.HasVariant(kEnglish, 10)) << "nothing half registered";
+    ASSERT_TRUE(table.Add(Sample(10, {10, 10}), {sys::kLangChinese}));
+    EXPECT_FALSE(table.Add(Sample(10, {20, 20}), {sys::kLangEnglish, sys::kLangChinese}))
+        << "Chinese is taken";
+    EXPECT_FALSE(table.HasVariant(sys::kLangEnglish, 10)) << "nothing half registered";
     EXPECT_FALSE(table.Add(Sample(11, {10, 10}), {1041}));
     EXPECT_FALSE(table.Add(Sample(12, {10, 10}), {}));
-    EXPECT_EQ(table.Find(kEnglish, 11), nullptr);
-    EXPECT_EQ(table.Find(kEnglish, 12), nullptr);
+    EXPECT_EQ(table.Find(sys::kLangEnglish, 11), nullptr);
+    EXPECT_EQ(table.Find(sys::kLangEnglish, 12), nullptr);
 }
 
 }  // namespace

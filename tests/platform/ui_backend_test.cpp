@@ -43,18 +43,24 @@ TEST(UiBackend, DpiComesFromTheEnvironmentWhenItHoldsAUsableNumber) {
         {"abc", 96, 96},  {"96x", 120, 120}, {"0", 96, 96},       {"5000", 168, 168},
     };
     for (const Case& c : cases) {
-        ScopedEnv env("DSP_CONSOLE_DPI", c.env);
-        EXPECT_EQ(DpiFromEnvironment(c.fallback), c.expected) << (c.env ? c.env : "(unset)");
+        ScopedEnv env("TEST_DPI", c.env);
+        EXPECT_EQ(DpiFromEnvironment("TEST_DPI", c.fallback), c.expected) << (c.env ? c.env : "(unset)");
     }
+    ScopedEnv env("TEST_DPI", "120");
+    EXPECT_EQ(DpiFromEnvironment("", 144), 144) << "no variable named: the fallback";
 }
 
 TEST(UiBackend, WithoutADisplayTheHeadlessBackendIsChosenAndTheReasonGiven) {
     ScopedEnv x11("DISPLAY", nullptr);
     ScopedEnv wayland("WAYLAND_DISPLAY", nullptr);
     std::string why;
-    auto backend = ChooseBackend(&why);
+    ScopedEnv dpi("TEST_DPI", "144");
+    AppConfig config;
+    config.dpi_variable = "TEST_DPI";
+    auto backend = ChooseBackend(config, &why);
     ASSERT_NE(backend, nullptr);
     EXPECT_NE(dynamic_cast<HeadlessBackend*>(backend.get()), nullptr);
+    EXPECT_EQ(backend->Dpi(), 144) << "the configured variable sets the headless backend's DPI too";
     EXPECT_NE(why.find("no display"), std::string::npos) << why;
 }
 

@@ -61,7 +61,7 @@ class FileDialogTest : public UiTest {
         Touch("sub/inner.txt");
     }
     ~FileDialogTest() override {
-        SetUiLanguage(res::kEnglish);
+        SetUiLanguage(sys::kLangEnglish);
         std::error_code ec;
         fs::remove_all(dir, ec);
     }
@@ -152,7 +152,7 @@ TEST_F(FileDialogTest, SavingIntoAMissingFolderAndOpeningAMissingFileThatMustExi
 TEST_F(FileDialogTest, WithoutATitleTheDefaultTitleOfTheModeIsShownInTheUiLanguage) {
     EXPECT_EQ(FileDialog(true, "", "", 0, "", nullptr, &app).ShownTitle(), "Open");
     EXPECT_EQ(FileDialog(false, "", "", 0, "", nullptr, &app).ShownTitle(), "Save As");
-    SetUiLanguage(res::kChinese);
+    SetUiLanguage(sys::kLangChinese);
     EXPECT_EQ(FileDialog(true, "", "", 0, "", nullptr, &app).ShownTitle(), "打开");
     EXPECT_EQ(FileDialog(false, "", "", 0, "", nullptr, &app).ShownTitle(), "另存为");
     FileDialog titled(false, "", "", 0, "", nullptr, &app);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/res/stringtable.h"
 #include "res/stringids.h"
 #include "res/uilanguage.h"
 
@@ -20,8 +19,8 @@ TEST(ProgramStrings, StartUpTextsInBothLanguages) {
         {res::IDS_SOFTWARE_RUNNING, "The software is running!", "软件正在运行！"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(res::ProgramStrings().Get(res::kEnglish, c.id), c.english);
-        EXPECT_EQ(res::ProgramStrings().Get(res::kChinese, c.id), c.chinese);
+        EXPECT_EQ(res::ProgramStrings().Get(sys::kLangEnglish, c.id), c.english);
+        EXPECT_EQ(res::ProgramStrings().Get(sys::kLangChinese, c.id), c.chinese);
     }
 }
 

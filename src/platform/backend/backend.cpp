@@ -8,8 +8,9 @@
 
 namespace ui {
 
-int DpiFromEnvironment(int fallback) {
-    if (const char* env = std::getenv("DSP_CONSOLE_DPI")) {
+int DpiFromEnvironment(const std::string& variable, int fallback) {
+    const char* env = variable.empty() ? nullptr : std::getenv(variable.c_str());
+    if (env) {
         char* end = nullptr;
         const long v = std::strtol(env, &end, 10);
         if (end != env && *end == '\0' && v >= 48 && v <= 960) return static_cast<int>(v);
@@ -17,11 +18,13 @@ int DpiFromEnvironment(int fallback) {
     return fallback > 0 ? fallback : 96;
 }
 
-std::unique_ptr<Backend> ChooseBackend(std::string* why_not_sdl) {
+std::unique_ptr<Backend> ChooseBackend(const AppConfig& config, std::string* why_not_sdl) {
     std::string why;
-    if (auto sdl = SdlBackend::Open(&why)) return sdl;
+    if (auto sdl = SdlBackend::Open(config.dpi_variable, &why)) return sdl;
     if (why_not_sdl) *why_not_sdl = why;
-    return std::make_unique<HeadlessBackend>(HeadlessBackend::Clock::kReal);
+    auto headless = std::make_unique<HeadlessBackend>(HeadlessBackend::Clock::kReal);
+    headless->SetDpi(DpiFromEnvironment(config.dpi_variable, 96));
+    return headless;
 }
 
 }  // namespace ui

@@ -6,14 +6,30 @@
 
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/geometry.h"
+#include "platform/ui/appconfig.h"
 
 namespace ui {
 
 class Application;
-class Window;
 
 // Why the loop waits: a modal loop must make progress on its own, an AdvanceClock pump stops at its target.
 enum class WaitKind { kModal, kPump };
+
+// What a native top-level window is made from.
+struct NativeWindowSpec {
+    uint32_t window = 0;  // the application's handle of the window it stands for
+    gfx::Rect screen;
+    std::string title;
+    bool framed = false;  // a native title bar and frame
+};
+
+// The native side of a top-level window: made, owned and destroyed by the backend. The window keeps the
+// pointer between CreateNative and DestroyNative; a backend keeps what it needs in its own derived record.
+struct NativeWindow {
+    explicit NativeWindow(uint32_t w) : window(w) {}
+    virtual ~NativeWindow() = default;
+    const uint32_t window;  // the application's handle of its window
+};
 
 // What a backend gives the loop: a clock, a way to block until something happens, native top-level windows,
 // and the screen's DPI. Input arrives through Application::PostInput. One backend per Application.
@@ -26,7 +42,7 @@ class Backend {
 
     // Milliseconds on the loop's clock (virtual for the headless backend).
     virtual int64_t Now() const = 0;
-    // Logical DPI: DSP_CONSOLE_DPI when set, else the display's, else 96.
+    // Logical DPI: the configured environment variable when set, else the display's, else 96.
     virtual int Dpi() const = 0;
     virtual gfx::Rect ScreenRect() const = 0;
 
@@ -37,24 +53,26 @@ class Backend {
     // Ends a Wait from any thread.
     virtual void Wake() = 0;
 
-    // Native side of a top-level window. Returns false (with a reason) when it cannot be made.
-    virtual bool CreateNative(Window& top, std::string* error) = 0;
-    virtual void DestroyNative(Window& top) = 0;
-    virtual void ShowNative(Window& top, bool show) = 0;
-    virtual void MoveNative(Window& top, const gfx::Rect& screen) = 0;
-    virtual void SetNativeTitle(Window& top, const std::string& title) = 0;
+    // A native top-level window, hidden; null (with a reason) when it cannot be made.
+    virtual NativeWindow* CreateNative(const NativeWindowSpec& spec, std::string* error) = 0;
+    // Destroys the record CreateNative returned; the pointer is invalid afterwards.
+    virtual void DestroyNative(NativeWindow* native) = 0;
+    virtual void ShowNative(NativeWindow& native, bool show) = 0;
+    virtual void MoveNative(NativeWindow& native, const gfx::Rect& screen) = 0;
+    virtual void SetNativeTitle(NativeWindow& native, const std::string& title) = 0;
     // Puts a painted back buffer on the screen.
-    virtual void Present(Window& top, const gfx::Bitmap& back) = 0;
+    virtual void Present(NativeWindow& native, const gfx::Bitmap& back) = 0;
 
   protected:
     Application* app_ = nullptr;
 };
 
-// DSP_CONSOLE_DPI when it holds a number in 48..960, else fallback.
-int DpiFromEnvironment(int fallback);
+// The number the environment variable `variable` holds when it is in 48..960, else fallback (96 when
+// fallback is not positive). An empty name reads no variable.
+int DpiFromEnvironment(const std::string& variable, int fallback);
 
 // SDL when a display is present (DISPLAY or WAYLAND_DISPLAY set and video init succeeds), headless otherwise.
 // why_not_sdl receives the reason when the headless backend was chosen.
-std::unique_ptr<Backend> ChooseBackend(std::string* why_not_sdl);
+std::unique_ptr<Backend> ChooseBackend(const AppConfig& config, std::string* why_not_sdl);
 
 }  // namespace ui

@@ -1,5 +1,6 @@
 #include "platform/backend/headless.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,8 +10,16 @@
 
 namespace ui {
 
-HeadlessBackend::HeadlessBackend(Clock clock)
-    : clock_(clock), start_(std::chrono::steady_clock::now()), dpi_(DpiFromEnvironment(96)) {}
+HeadlessBackend::HeadlessBackend(Clock clock) : clock_(clock), start_(std::chrono::steady_clock::now()) {}
+
+NativeWindow* HeadlessBackend::CreateNative(const NativeWindowSpec& spec, std::string*) {
+    natives_.push_back(std::make_unique<HeadlessNative>(spec));
+    return natives_.back().get();
+}
+
+void HeadlessBackend::DestroyNative(NativeWindow* native) {
+    std::erase_if(natives_, [&](const std::unique_ptr<HeadlessNative>& n) { return n.get() == native; });
+}
 
 int64_t HeadlessBackend::Now() const {
     if (clock_ == Clock::kVirtual) return virtual_now_.load();

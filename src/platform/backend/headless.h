@@ -2,14 +2,27 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "platform/backend/backend.h"
 #include "platform/ui/inputevent.h"
 #include "platform/ui/messages.h"
 
 namespace ui {
+
+class Window;
+
+// A headless native window: what the window asked of it, for tests to look at.
+struct HeadlessNative : NativeWindow {
+    explicit HeadlessNative(const NativeWindowSpec& spec)
+        : NativeWindow(spec.window), screen(spec.screen), title(spec.title) {}
+    gfx::Rect screen;
+    std::string title;
+    bool shown = false;
+};
 
 // The backend of tests: no display, windows live only as back buffers, input is injected.
 //
@@ -30,13 +43,20 @@ class HeadlessBackend : public Backend {
     void PollEvents() override {}
     void Wait(std::optional<int64_t> deadline, WaitKind kind) override;
     void Wake() override;
-    bool CreateNative(Window&, std::string*) override { return true; }
-    void DestroyNative(Window&) override {}
-    void ShowNative(Window&, bool) override {}
-    void MoveNative(Window&, const gfx::Rect&) override {}
-    void SetNativeTitle(Window&, const std::string&) override {}
-    void Present(Window&, const gfx::Bitmap&) override { ++presents_; }
+    NativeWindow* CreateNative(const NativeWindowSpec& spec, std::string* error) override;
+    void DestroyNative(NativeWindow* native) override;
+    void ShowNative(NativeWindow& native, bool show) override { Record(native).shown = show; }
+    void MoveNative(NativeWindow& native, const gfx::Rect& screen) override {
+        Record(native).screen = screen;
+    }
+    void SetNativeTitle(NativeWindow& native, const std::string& title) override {
+        Record(native).title = title;
+    }
+    void Present(NativeWindow&, const gfx::Bitmap&) override { ++presents_; }
+    // The native windows alive, oldest first.
+    const std::vector<std::unique_ptr<HeadlessNative>>& Natives() const { return natives_; }
 
+    // 96 unless set.
     void SetDpi(int dpi) { dpi_ = dpi; }
     void SetStallLimit(std::chrono::milliseconds limit) { stall_limit_ = limit; }
     int Presents() const { return presents_; }
@@ -71,12 +91,14 @@ class HeadlessBackend : public Backend {
     void Inject(const InputEvent& e);
     void Mouse(InputEvent::Type type, gfx::Point screen, int button);
     void Key(InputEvent::Type type, unsigned vk, unsigned modifiers);
+    static HeadlessNative& Record(NativeWindow& native) { return static_cast<HeadlessNative&>(native); }
 
     Clock clock_;
     std::atomic<int64_t> virtual_now_{0};
     std::chrono::steady_clock::time_point start_;
-    int dpi_;
+    int dpi_ = 96;
     int presents_ = 0;
+    std::vector<std::unique_ptr<HeadlessNative>> natives_;
     std::chrono::milliseconds stall_limit_{20000};
     std::mutex mutex_;
     std::condition_variable cv_;

@@ -18,13 +18,20 @@ namespace ui {
 
 namespace {
 
-SDL_Window* Native(Window& w) {
-    return static_cast<SDL_Window*>(w.native);
+// An SDL window; the SDL window's data "ui" points back at this record.
+struct SdlNative : NativeWindow {
+    SdlNative(uint32_t w, SDL_Window* s) : NativeWindow(w), sdl(s) {}
+    ~SdlNative() override { SDL_DestroyWindow(sdl); }
+    SDL_Window* const sdl;
+};
+
+SDL_Window* Native(NativeWindow& native) {
+    return static_cast<SdlNative&>(native).sdl;
 }
 
 }  // namespace
 
-std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* error) {
+std::unique_ptr<SdlBackend> SdlBackend::Open(const std::string& dpi_variable, std::string* error) {
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     if ((!x11 || !*x11) && (!wayland || !*wayland)) {
@@ -47,12 +54,13 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(std::string* error) {
     int fallback = 96;
     if (SDL_GetDisplayDPI(0, nullptr, &hdpi, nullptr) == 0 && hdpi > 1)
         fallback = static_cast<int>(std::lround(hdpi));
-    b->dpi_ = DpiFromEnvironment(fallback);
+    b->dpi_ = DpiFromEnvironment(dpi_variable, fallback);
     SDL_StartTextInput();
     return b;
 }
 
 SdlBackend::~SdlBackend() {
+    natives_.clear();  // the windows go before the video subsystem
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
@@ -103,33 +111,30 @@ void SdlBackend::Wake() {
     SDL_PushEvent(&e);
 }
 
-bool SdlBackend::CreateNative(Window& top, std::string* error) {
-    const gfx::Rect r = top.RectInParent();
+NativeWindow* SdlBackend::CreateNative(const NativeWindowSpec& spec, std::string* error) {
+    const gfx::Rect& r = spec.screen;
     Uint32 flags = SDL_WINDOW_HIDDEN;
-    if (!(top.Style() & WS_CAPTION)) flags |= SDL_WINDOW_BORDERLESS;
-    SDL_Window* w =
-        SDL_CreateWindow(top.GetWindowText().c_str(), r.left, r.top, r.Width(), r.Height(), flags);
+    if (!spec.framed) flags |= SDL_WINDOW_BORDERLESS;
+    SDL_Window* w = SDL_CreateWindow(spec.title.c_str(), r.left, r.top, r.Width(), r.Height(), flags);
     if (!w) {
         if (error) *error = std::string("cannot create a window: ") + SDL_GetError();
-        return false;
+        return nullptr;
     }
-    SDL_SetWindowData(w, "ui", &top);
-    top.native = w;
+    natives_.push_back(std::make_unique<SdlNative>(spec.window, w));
+    SDL_SetWindowData(w, "ui", natives_.back().get());
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     if (x11_fd_.load() < 0 && SDL_GetWindowWMInfo(w, &info) && info.subsystem == SDL_SYSWM_X11)
         x11_fd_.store(ConnectionNumber(info.info.x11.display));
-    return true;
+    return natives_.back().get();
 }
 
-void SdlBackend::DestroyNative(Window& top) {
-    if (SDL_Window* w = Native(top)) SDL_DestroyWindow(w);
-    top.native = nullptr;
+void SdlBackend::DestroyNative(NativeWindow* native) {
+    std::erase_if(natives_, [&](const std::unique_ptr<NativeWindow>& n) { return n.get() == native; });
 }
 
-void SdlBackend::ShowNative(Window& top, bool show) {
-    SDL_Window* w = Native(top);
-    if (!w) return;
+void SdlBackend::ShowNative(NativeWindow& native, bool show) {
+    SDL_Window* w = Native(native);
     if (show) {
         SDL_ShowWindow(w);
         SDL_RaiseWindow(w);
@@ -138,9 +143,8 @@ void SdlBackend::ShowNative(Window& top, bool show) {
     }
 }
 
-void SdlBackend::MoveNative(Window& top, const gfx::Rect& screen) {
-    SDL_Window* w = Native(top);
-    if (!w) return;
+void SdlBackend::MoveNative(NativeWindow& native, const gfx::Rect& screen) {
+    SDL_Window* w = Native(native);
     int x, y, cw, ch;
     SDL_GetWindowPosition(w, &x, &y);
     SDL_GetWindowSize(w, &cw, &ch);
@@ -148,13 +152,13 @@ void SdlBackend::MoveNative(Window& top, const gfx::Rect& screen) {
     if (cw != screen.Width() || ch != screen.Height()) SDL_SetWindowSize(w, screen.Width(), screen.Height());
 }
 
-void SdlBackend::SetNativeTitle(Window& top, const std::string& title) {
-    if (SDL_Window* w = Native(top)) SDL_SetWindowTitle(w, title.c_str());
+void SdlBackend::SetNativeTitle(NativeWindow& native, const std::string& title) {
+    SDL_SetWindowTitle(Native(native), title.c_str());
 }
 
-void SdlBackend::Present(Window& top, const gfx::Bitmap& back) {
-    SDL_Window* w = Native(top);
-    if (!w || back.IsNull()) return;
+void SdlBackend::Present(NativeWindow& native, const gfx::Bitmap& back) {
+    SDL_Window* w = Native(native);
+    if (back.IsNull()) return;
     SDL_Surface* dst = SDL_GetWindowSurface(w);
     if (!dst) return;
     cairo_surface_t* cs = back.Surface();
@@ -171,7 +175,8 @@ void SdlBackend::Present(Window& top, const gfx::Bitmap& back) {
 
 Window* SdlBackend::FromSdlWindow(uint32_t window_id) const {
     SDL_Window* w = SDL_GetWindowFromID(window_id);
-    return w ? static_cast<Window*>(SDL_GetWindowData(w, "ui")) : nullptr;
+    auto* native = w ? static_cast<NativeWindow*>(SDL_GetWindowData(w, "ui")) : nullptr;
+    return native && app_ ? app_->FromHandle(native->window) : nullptr;
 }
 
 void SdlBackend::PollEvents() {

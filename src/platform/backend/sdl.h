@@ -3,18 +3,21 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/backend/backend.h"
 
 namespace ui {
+
+class Window;
 
 // A real display through SDL2: one SDL window per top-level window, the monotonic clock, keyboard (with SDL
 // text input for characters), mouse (held buttons capture the pointer, so moves outside the window still
 // arrive), wheel, and the display's DPI. Waits block in SDL until an event, a wake-up or the timer deadline.
 class SdlBackend : public Backend {
   public:
-    // Initialises SDL video; null with a reason when there is no display.
-    static std::unique_ptr<SdlBackend> Open(std::string* error);
+    // Initialises SDL video; null with a reason when there is no display. dpi_variable: AppConfig's.
+    static std::unique_ptr<SdlBackend> Open(const std::string& dpi_variable, std::string* error);
     ~SdlBackend() override;
 
     const char* Name() const override { return "sdl"; }
@@ -24,12 +27,12 @@ class SdlBackend : public Backend {
     void PollEvents() override;
     void Wait(std::optional<int64_t> deadline, WaitKind kind) override;
     void Wake() override;
-    bool CreateNative(Window& top, std::string* error) override;
-    void DestroyNative(Window& top) override;
-    void ShowNative(Window& top, bool show) override;
-    void MoveNative(Window& top, const gfx::Rect& screen) override;
-    void SetNativeTitle(Window& top, const std::string& title) override;
-    void Present(Window& top, const gfx::Bitmap& back) override;
+    NativeWindow* CreateNative(const NativeWindowSpec& spec, std::string* error) override;
+    void DestroyNative(NativeWindow* native) override;
+    void ShowNative(NativeWindow& native, bool show) override;
+    void MoveNative(NativeWindow& native, const gfx::Rect& screen) override;
+    void SetNativeTitle(NativeWindow& native, const std::string& title) override;
+    void Present(NativeWindow& native, const gfx::Bitmap& back) override;
 
   private:
     SdlBackend() = default;
@@ -37,6 +40,7 @@ class SdlBackend : public Backend {
     Window* FromSdlWindow(uint32_t window_id) const;
 
     int dpi_ = 96;
+    std::vector<std::unique_ptr<NativeWindow>> natives_;
     uint32_t wake_event_ = 0;
     int wake_pipe_[2] = {-1, -1};
     std::atomic<int> x11_fd_{-1};  // the X connection, once a window exists

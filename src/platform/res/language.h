@@ -3,11 +3,9 @@
 #include <string>
 #include <utility>
 
-namespace res {
+#include "platform/sys/langid.h"
 
-// The two UI languages, by their Windows language ids.
-inline constexpr int kEnglish = 1033;
-inline constexpr int kChinese = 2052;
+namespace res {
 
 // A text in both languages, UTF-8. Where a Chinese text was never given, Chinese reads the English one.
 struct LangText {
@@ -21,7 +19,9 @@ struct LangText {
     std::optional<std::string> chinese;
 
     // Any language other than Chinese reads English.
-    const std::string& In(int lang) const { return lang == kChinese && chinese ? *chinese : english; }
+    const std::string& In(sys::LangId lang) const {
+        return lang == sys::kLangChinese && chinese ? *chinese : english;
+    }
     bool operator==(const LangText&) const = default;
 };
 

@@ -48,9 +48,4 @@ const gfx::Bitmap& Skin::Get(int id) {
     return e.bitmap;
 }
 
-Skin& ProgramSkin() {
-    static Skin skin;
-    return skin;
-}
-
 }  // namespace res

@@ -43,7 +43,4 @@ class Skin {
     std::unordered_map<int, Entry> entries_;
 };
 
-// The program's skin.
-Skin& ProgramSkin();
-
 }  // namespace res

@@ -12,19 +12,14 @@ bool StringTable::Add(std::span<const StringEntry> entries) {
     return all;
 }
 
-const std::string* StringTable::Find(int lang, int id) const {
+const std::string* StringTable::Find(sys::LangId lang, int id) const {
     auto it = texts_.find(id);
     return it == texts_.end() ? nullptr : &it->second.In(lang);
 }
 
-std::string StringTable::Get(int lang, int id) const {
+std::string StringTable::Get(sys::LangId lang, int id) const {
     const std::string* text = Find(lang, id);
     return text ? *text : std::string();
-}
-
-StringTable& ProgramStrings() {
-    static StringTable table;
-    return table;
 }
 
 }  // namespace res

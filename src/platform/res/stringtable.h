@@ -35,17 +35,14 @@ class StringTable {
 
     bool Contains(int id) const { return texts_.count(id) != 0; }
     // The text of id in lang, or nullptr for an unknown id. A missing Chinese text reads English.
-    const std::string* Find(int lang, int id) const;
+    const std::string* Find(sys::LangId lang, int id) const;
     // As Find, with an empty text for an unknown id (as a failed LoadString leaves its buffer).
-    std::string Get(int lang, int id) const;
+    std::string Get(sys::LangId lang, int id) const;
     size_t Size() const { return texts_.size(); }
     void Clear() { texts_.clear(); }
 
   private:
     std::unordered_map<int, LangText> texts_;
 };
-
-// The program's own table.
-StringTable& ProgramStrings();
 
 }  // namespace res

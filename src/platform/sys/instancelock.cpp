@@ -11,13 +11,13 @@
 
 namespace sys {
 
-std::string InstanceLock::DefaultPath(const EnvLookup& env) {
+std::string InstanceLock::DefaultPath(const EnvLookup& env, std::string_view name) {
     std::optional<std::string> runtime = env("XDG_RUNTIME_DIR");
     if (runtime && runtime->starts_with('/')) {
-        return JoinPath(*runtime, "dsp-console.lock");
+        return JoinPath(*runtime, std::string(name) + ".lock");
     }
     // /tmp is shared by all users: one file per user, so one user's instance does not block another's.
-    return "/tmp/dsp-console-" + std::to_string(getuid()) + ".lock";
+    return "/tmp/" + std::string(name) + "-" + std::to_string(getuid()) + ".lock";
 }
 
 InstanceLock::InstanceLock(std::string path) : path_(std::move(path)) {}

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "platform/sys/environment.h"
 
@@ -19,9 +20,9 @@ class InstanceLock {
         kError,        // the lock file could not be opened or locked; nothing is known about other instances
     };
 
-    // The default lock file: $XDG_RUNTIME_DIR/dsp-console.lock, or /tmp/dsp-console-<uid>.lock when
-    // XDG_RUNTIME_DIR is not an absolute path.
-    static std::string DefaultPath(const EnvLookup& env);
+    // The default lock file of the program called `name` (AppConfig::instance_lock):
+    // $XDG_RUNTIME_DIR/name.lock, or /tmp/name-<uid>.lock when XDG_RUNTIME_DIR is not an absolute path.
+    static std::string DefaultPath(const EnvLookup& env, std::string_view name);
 
     explicit InstanceLock(std::string path);
     ~InstanceLock();

@@ -15,8 +15,9 @@ namespace {
 std::atomic<Application*> g_current{nullptr};
 }  // namespace
 
-Application::Application(std::unique_ptr<Backend> backend)
+Application::Application(std::unique_ptr<Backend> backend, AppConfig config)
     : backend_(std::move(backend)),
+      config_(std::move(config)),
       ui_thread_(std::this_thread::get_id()),
       queue_([this] { backend_->Wake(); }),
       input_(*this),

@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "platform/backend/backend.h"
+#include "platform/res/dialogtable.h"
+#include "platform/res/skin.h"
+#include "platform/ui/appconfig.h"
 #include "platform/ui/inputevent.h"
 #include "platform/ui/inputrouter.h"
 #include "platform/ui/messagebox.h"
@@ -52,10 +55,14 @@ class Window;
  * the target is destroyed, or when ReleasePendingSends is called while the workers are being stopped. Window
  * calls made on other threads (text, show, enable, invalidate) are marshalled through the same queue, so they
  * keep their order with the thread's sends and posts.
+ *
+ * The program. The layer knows no program: what it needs of one (names, see AppConfig) comes in with the
+ * constructor, and the program registers its dialog templates and skin bitmaps on the application, so two
+ * applications in one process never see each other's.
  */
 class Application {
   public:
-    explicit Application(std::unique_ptr<Backend> backend);
+    explicit Application(std::unique_ptr<Backend> backend, AppConfig config = {});
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -71,6 +78,11 @@ class Application {
     void AssertUiThread(const char* call) const;
     int Dpi() const { return backend_->Dpi(); }
     int64_t Now() const { return backend_->Now(); }
+
+    const AppConfig& Config() const { return config_; }
+    // The program's dialog templates (TemplateDialog looks its template up here) and skin bitmaps. UI thread.
+    res::DialogTable& Dialogs() { return dialogs_; }
+    res::Skin& Skin() { return skin_; }
 
     Window* MainWindow() const { return main_window_; }
     void SetMainWindow(Window* w) { main_window_ = w; }
@@ -149,6 +161,9 @@ class Application {
     void EndModalsForQuit();
 
     std::unique_ptr<Backend> backend_;
+    AppConfig config_;
+    res::DialogTable dialogs_;
+    res::Skin skin_;
     std::thread::id ui_thread_;
     Application* previous_current_ = nullptr;
     MessageQueue queue_;

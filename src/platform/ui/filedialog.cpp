@@ -19,8 +19,8 @@ namespace {
 
 constexpr int kMaxAnswers = 50;  // a responder that keeps giving refused names ends as Cancel
 
-std::string Text(int lang, const char* en, const char* zh) {
-    return lang == res::kChinese ? zh : en;
+std::string Text(sys::LangId lang, const char* en, const char* zh) {
+    return lang == sys::kLangChinese ? zh : en;
 }
 
 bool LessNoCase(const std::string& a, const std::string& b) {
@@ -71,7 +71,7 @@ std::string FileDialog::GetFolderPath() const {
     return fs::path(path_).parent_path().string();
 }
 
-res::DialogTemplate FileDialog::MakeTemplate(bool open, const std::string& title, int lang) {
+res::DialogTemplate FileDialog::MakeTemplate(bool open, const std::string& title, sys::LangId lang) {
     using res::ItemKind;
     const uint32_t tab = res::kTabStop;
     return res::DialogTemplate(
@@ -107,7 +107,7 @@ bool FileDialog::Accept(const std::string& typed_in) {
     while (!typed.empty() && typed.back() == ' ') typed.pop_back();
     while (!typed.empty() && typed.front() == ' ') typed.erase(0, 1);
     if (typed.empty()) return false;
-    const int lang = UiLanguage();
+    const sys::LangId lang = UiLanguage();
     if (FileFilter::HasWildcard(typed)) {
         typed_pattern_ = typed;
         Refill();

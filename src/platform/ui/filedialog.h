@@ -72,7 +72,7 @@ class FileDialog : public TemplateDialog {
     void Refill();
     std::string CurrentPatterns() const;
     int Ask(const std::string& text, unsigned flags);
-    static res::DialogTemplate MakeTemplate(bool open, const std::string& title, int lang);
+    static res::DialogTemplate MakeTemplate(bool open, const std::string& title, sys::LangId lang);
 
     bool open_;
     std::string default_ext_;

@@ -63,7 +63,7 @@ void Painter::PaintNow(Window& top) {
         gfx::Canvas canvas(top.back_buffer_);
         PaintTree(top, canvas, {0, 0}, clip);
     }
-    if (top.IsCreated()) app_.GetBackend().Present(top, top.back_buffer_);
+    if (top.native_) app_.GetBackend().Present(*top.native_, top.back_buffer_);
 }
 
 bool Painter::PaintAll() {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/res/dialogtable.h"
 #include "platform/res/dialogunits.h"
 #include "platform/ui/application.h"
 #include "platform/ui/button.h"
@@ -55,7 +54,7 @@ TemplateDialog::~TemplateDialog() {
 int TemplateDialog::DoModal() {
     lang_ = UiLanguage();
     if (!template_ || template_->id != template_id_) {
-        const res::DialogTemplate* t = res::ProgramDialogs().Find(lang_, template_id_);
+        const res::DialogTemplate* t = App().Dialogs().Find(lang_, template_id_);
         if (!t) return -1;
         template_ = *t;
     }
@@ -111,8 +110,7 @@ bool TemplateDialog::KindFits(const res::DialogItem& item, Window& w) const {
 
 bool TemplateDialog::BindItem(int id, Window& control) {
     if (!template_) {
-        if (const res::DialogTemplate* t = res::ProgramDialogs().Find(UiLanguage(), template_id_))
-            template_ = *t;
+        if (const res::DialogTemplate* t = App().Dialogs().Find(UiLanguage(), template_id_)) template_ = *t;
     }
     const res::DialogItem* item = template_ ? template_->Item(id) : nullptr;
     if (!item || control.IsCreated() || !KindFits(*item, control)) return false;

@@ -31,7 +31,7 @@ namespace ui {
  */
 class TemplateDialog : public Dialog {
   public:
-    // Template `id` of the program's table (res::ProgramDialogs), in the UI language at DoModal.
+    // Template `id` of the application's table (Application::Dialogs), in the UI language at DoModal.
     explicit TemplateDialog(int template_id, Window* owner = nullptr, Application* app = nullptr);
     // A template of its own.
     explicit TemplateDialog(res::DialogTemplate t, Window* owner = nullptr, Application* app = nullptr);
@@ -50,7 +50,7 @@ class TemplateDialog : public Dialog {
     LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     const res::DialogTemplate* Template() const { return template_ ? &*template_ : nullptr; }
-    int Language() const { return lang_; }
+    sys::LangId Language() const { return lang_; }
     // The template's font at the screen's DPI.
     gfx::Font TemplateFont() const;
     // An item's rectangle in pixels (client coordinates), as the dialog creates it.
@@ -73,7 +73,7 @@ class TemplateDialog : public Dialog {
 
     int template_id_ = 0;
     std::optional<res::DialogTemplate> template_;
-    int lang_ = 0;
+    sys::LangId lang_ = sys::kLangEnglish;
     std::map<int, Window*> bound_;
     std::vector<std::unique_ptr<Window>> owned_;  // the stock controls of unbound items
 };

@@ -1,21 +1,11 @@
 #include "platform/ui/uilanguage.h"
 
-#include <atomic>
-
-#include "platform/res/language.h"
-
 namespace ui {
 
-namespace {
-std::atomic<int> g_language{res::kEnglish};
-}  // namespace
+std::atomic<sys::LangId> g_ui_language{sys::kLangEnglish};
 
-int UiLanguage() {
-    return g_language.load();
-}
-
-void SetUiLanguage(int lang) {
-    g_language.store(lang == res::kChinese ? res::kChinese : res::kEnglish);
+void SetUiLanguage(sys::LangId lang) {
+    g_ui_language.store(lang == sys::kLangChinese ? sys::kLangChinese : sys::kLangEnglish);
 }
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "platform/ui/application.h"
 #include "platform/ui/syscolor.h"
@@ -54,7 +55,8 @@ bool Window::CreateTopLevel(const gfx::Rect& screen_rect, const std::string& tit
     back_buffer_ = gfx::Bitmap(rect_.Width(), rect_.Height());
     if (!background_) background_ = syscolor::kFace;
     std::string why;
-    if (!app_->GetBackend().CreateNative(*this, &why)) {
+    native_ = app_->GetBackend().CreateNative({Handle(), rect_, text_, (style & WS_CAPTION) != 0}, &why);
+    if (!native_) {
         if (error) *error = why;
         DestroyWindow();
         return false;
@@ -79,7 +81,7 @@ void Window::DestroyWindow() {
         InvalidateInParent();
         std::erase(parent_->children_, this);
     } else {
-        app_->GetBackend().DestroyNative(*this);
+        if (native_) app_->GetBackend().DestroyNative(std::exchange(native_, nullptr));
         std::erase(app_->top_levels_, this);
         app_->painter_.Forget(*this);
     }
@@ -148,7 +150,7 @@ void Window::MoveWindow(const gfx::Rect& rect, bool repaint) {
     if (!IsCreated()) return;
     if (!parent_) {
         if (resized) back_buffer_ = gfx::Bitmap(rect_.Width(), rect_.Height());
-        app_->GetBackend().MoveNative(*this, rect_);
+        if (native_) app_->GetBackend().MoveNative(*native_, rect_);
     }
     if (resized) SendMessage(WM_SIZE, 0, MAKELPARAM(rect_.Width(), rect_.Height()));
     if (repaint) {
@@ -190,7 +192,7 @@ bool Window::ShowWindow(int cmd) {
             std::erase(app_->top_levels_, this);
             app_->top_levels_.insert(app_->top_levels_.begin(), this);
         }
-        app_->GetBackend().ShowNative(*this, show);
+        if (native_) app_->GetBackend().ShowNative(*native_, show);
     }
     if (show) Invalidate();
     return was;

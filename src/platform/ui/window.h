@@ -16,6 +16,7 @@ namespace ui {
 class Application;
 struct DrawItemStruct;
 struct MeasureItemStruct;
+struct NativeWindow;
 
 enum WindowStyle : unsigned {
     WS_VISIBLE = 1u << 0,
@@ -171,7 +172,8 @@ class Window {
 
     // Top-level back buffer (children paint into their top-level's).
     gfx::Bitmap& BackBuffer() { return back_buffer_; }
-    void* native = nullptr;  // the backend's handle of a top-level window
+    // The backend's record of a top-level window (null for a child, and before and after the window).
+    NativeWindow* Native() const { return native_; }
 
   protected:
     virtual void OnPaint(gfx::Canvas& canvas);
@@ -243,6 +245,7 @@ class Window {
     gfx::Rect dirty_;  // top-level only: the union of invalid rectangles, in client coordinates
     gfx::Bitmap back_buffer_;
     std::vector<CommandRange> command_ranges_;
+    NativeWindow* native_ = nullptr;  // owned by the backend
 };
 
 }  // namespace ui

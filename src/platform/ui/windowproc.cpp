@@ -120,7 +120,7 @@ LRESULT Window::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SETTEXT:
             text_ = lParam ? reinterpret_cast<const char*>(lParam) : "";
-            if (!parent_) app_->GetBackend().SetNativeTitle(*this, text_);
+            if (native_) app_->GetBackend().SetNativeTitle(*native_, text_);
             Invalidate();
             return 1;
         case WM_CLOSE:
