@@ -57,7 +57,8 @@ inline void CheckRoutingValues() {
     for (int c = 0; c < kChannels; ++c) {
         Require((g_RoutingMask[c] & ~0xFFFFF) == 0);
         Require((g_LinkGroupMask[c] & ~0xFFF) == 0);
-        for (int i = 0; i < kInputs; ++i) Require(InRange(g_InputVolume[c][i], 0, kMixVolumeMax));
+        // Input levels are taken as the device sends them (its low byte each); only the mix volume is limited.
+        for (int i = 0; i < kInputs; ++i) Require(InRange(g_InputVolume[c][i], 0, 255));
     }
     Require(InRange(g_HighLevelMixVolume, 0, kMixVolumeMax));
     Require(g_HighLevelMixIn <= 1);
@@ -94,18 +95,24 @@ inline void CheckMixTexts() {
     std::string text;
     for (int c = 0; c < kChannels; ++c) {
         for (int j = 0; j < kInputs; ++j) {
-            text.clear();
+            text = "?";
             editing::FormatMixCell(text, c, 1 << j);
-            RequireShortText(text, 5);  // "-60dB"
+            // "0dB" .. "-60dB"; a level past 60 (as a device may send it) has no text.
+            if (editing::GetMixCell(c, 1 << j) <= kMixVolumeMax) {
+                RequireShortText(text, 5);
+            } else {
+                Require(text.empty());
+            }
         }
     }
 }
 
-// The graph's curve of every channel from the model: one finite y per column, runs inside the graph.
-inline void CheckCurves(int dpi, int width, int height) {
+// The graph's curves of two channels from the model (all twelve cost too much per input): one finite y
+// per column, runs inside the graph.
+inline void CheckCurves(int dpi, int width, int height, int firstChannel, int secondChannel) {
     SpectrumEditor graph(dpi);
     graph.SetGraphRect(0, 0, width, height);
-    for (int c = 0; c < kChannels; ++c) {
+    for (int c : {firstChannel % kChannels, secondChannel % kChannels}) {
         graph.SetCurrentChannel(c, false);
         graph.SetBandFreqs(g_EqFreq[c], kBands);
         graph.SetBandGains(g_EqGain[c], kBands);
