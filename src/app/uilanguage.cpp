@@ -1,10 +1,11 @@
 #include "app/uilanguage.h"
 
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "platform/sys/language.h"
+#include "platform/sys/regularfile.h"
 
 namespace app {
 
@@ -12,11 +13,16 @@ std::optional<std::uint16_t> ReadLanguageFile(const std::vector<std::string>& ca
     for (const std::string& path : candidates) {
         std::error_code ec;
         if (!std::filesystem::exists(path, ec)) continue;
-        // Only the first file that exists counts, whatever it holds.
-        std::ifstream file(path, std::ios::binary);
-        unsigned char bytes[2] = {};
-        if (!file || !file.read(reinterpret_cast<char*>(bytes), 2)) return std::nullopt;
-        const auto id = static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
+        // Only the first file that exists counts, whatever it holds. Anyone may place a FIFO or a device
+        // under this name: it is refused, with its reason, and start-up goes on without it.
+        std::string bytes, error;
+        if (!sys::ReadRegularFile(path, 2, sys::OverLimit::kCut, bytes, error)) {
+            std::fprintf(stderr, "dsp-console: language file not used: %s\n", error.c_str());
+            return std::nullopt;
+        }
+        if (bytes.size() < 2) return std::nullopt;
+        const auto id = static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[0]) |
+                                                   (static_cast<unsigned char>(bytes[1]) << 8));
         if (id != sys::kLangEnglish && id != sys::kLangChinese) return std::nullopt;
         return id;
     }

@@ -8,9 +8,6 @@ class CDialogLogo : public ui::Dialog {
   public:
     explicit CDialogLogo(ui::Application* app = nullptr);
 
-    // Options 1..8.
-    void SetOption(int option) { option_ = option; }
-    int Option() const { return option_; }
     // The model an option stands for, 0 for none.
     static int ModelOfOption(int option);
 

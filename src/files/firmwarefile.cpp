@@ -6,7 +6,7 @@
 
 #include "device/firmwarestate.h"
 #include "device/status.h"
-#include "files/filereading.h"
+#include "platform/sys/regularfile.h"
 
 namespace files {
 
@@ -53,17 +53,15 @@ bool FirmwareChecksumOk(std::span<const std::uint8_t> file) {
 
 namespace files {
 
-int g_AcceptAnyFirmwareModel = 0;
-
-FirmwareLoadResult LoadFirmwareFile(const std::string& path) {
+FirmwareLoadResult LoadFirmwareFile(const std::string& path, bool acceptAnyModel) {
     FirmwareLoadResult result;
-    if (!IsFirmwareNameAccepted(FileNameOf(path), g_DeviceModel.load(), g_AcceptAnyFirmwareModel == 1)) {
+    if (!IsFirmwareNameAccepted(FileNameOf(path), g_DeviceModel.load(), acceptAnyModel)) {
         result.status = FirmwareLoadStatus::kWrongName;
         result.messageId = kStrFirmwareWrongName;
         return result;
     }
     std::string bytes;
-    const bool read = ReadFileBytes(path, bytes, result.error);
+    const bool read = sys::ReadRegularFile(path, kFirmwareFileLimit, sys::OverLimit::kRefuse, bytes, result.error);
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
     const bool sumOk = read && FirmwareChecksumOk(std::span(data, bytes.size()));
     if (!sumOk) {

@@ -1,6 +1,7 @@
 #pragma once
 // Firmware image files: the accepted file name for each device model and the 8-bit sum check.
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -29,14 +30,14 @@ namespace files {
 inline constexpr int kStrFirmwareWrongName = 154;      // "Error file, upgrade failed!"
 inline constexpr int kStrFirmwareWrongChecksum = 155;  // "Error checksum, upgrade failed!"
 
-// 1 only while the upgrade start runs its own file choice: the name test then accepts any model's name.
-extern int g_AcceptAnyFirmwareModel;
+// The most a transfer can address: 65,536 blocks of 512 data bytes, and the checksum byte after them.
+inline constexpr std::size_t kFirmwareFileLimit = 65536u * 512u + 1u;
 
 enum class FirmwareLoadStatus {
     kLoaded,     // path, bytes and checksum held; the window stops the change push and asks for upgrade mode
     kWrongName,  // string 154; the previous file, if any, stays
     kWrongChecksum,  // string 155 (also a file under 2 bytes); no file is loaded afterwards
-    kOpenFailed,     // error holds the reason; no file is loaded afterwards
+    kOpenFailed,     // not a regular file, too large or unreadable: error holds the reason; no file is loaded
 };
 
 struct FirmwareLoadResult {
@@ -45,9 +46,9 @@ struct FirmwareLoadResult {
     std::string error;
 };
 
-// Tests the chosen file's name against g_DeviceModel (any model's while g_AcceptAnyFirmwareModel is 1), reads
-// it and checks its sum; on success g_FirmwarePath, g_FirmwareImage (the whole file) and g_FirmwareChecksum
-// (its last byte) hold it.
-FirmwareLoadResult LoadFirmwareFile(const std::string& path);
+// Tests the chosen file's name against g_DeviceModel (against every model's names with acceptAnyModel, as the
+// upgrade start's own file choice does), reads it and checks its sum; on success g_FirmwarePath,
+// g_FirmwareImage (the whole file) and g_FirmwareChecksum (its last byte) hold it.
+FirmwareLoadResult LoadFirmwareFile(const std::string& path, bool acceptAnyModel = false);
 
 }  // namespace files

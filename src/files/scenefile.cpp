@@ -1,9 +1,9 @@
 #include "files/scenefile.h"
 
 #include "device/status.h"
-#include "files/filereading.h"
 #include "files/replacingfile.h"
 #include "files/scenewriter.h"
+#include "platform/sys/regularfile.h"
 
 namespace files {
 
@@ -21,7 +21,7 @@ SceneSaveResult SaveSceneFile(const std::string& path, const std::array<int, kCh
 SceneLoadResult LoadSceneFile(const std::string& path) {
     SceneLoadResult result;
     std::string bytes;
-    if (!ReadFileBytes(path, kSceneFileReadLimit, bytes, result.error)) {
+    if (!sys::ReadRegularFile(path, kSceneFileReadLimit, sys::OverLimit::kCut, bytes, result.error)) {
         result.status = SceneLoadStatus::kOpenFailed;
         return result;
     }

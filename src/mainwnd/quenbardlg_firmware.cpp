@@ -29,9 +29,7 @@ void CQuenbarDlg::LoadUpgradeFile(bool acceptAnyModel) {
     ui::FileDialog dialog(true, "", "", ui::OFN_HIDEREADONLY | ui::OFN_OVERWRITEPROMPT, kFirmwareFilter, this,
                           &App());
     if (dialog.DoModal() != ui::IDOK) return;
-    files::g_AcceptAnyFirmwareModel = acceptAnyModel ? 1 : 0;
-    const files::FirmwareLoadResult result = files::LoadFirmwareFile(dialog.GetPathName());
-    files::g_AcceptAnyFirmwareModel = 0;
+    const files::FirmwareLoadResult result = files::LoadFirmwareFile(dialog.GetPathName(), acceptAnyModel);
     switch (result.status) {
         case files::FirmwareLoadStatus::kLoaded:
             KillTimer(TIMER_PUSH_CHANGES);

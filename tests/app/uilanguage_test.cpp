@@ -1,10 +1,12 @@
 #include "app/uilanguage.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 namespace {
@@ -72,6 +74,26 @@ TEST_F(UiLanguageTest, FileContents) {
         SCOPED_TRACE(c.rule);
         Write(Xdg(), c.bytes);
         EXPECT_EQ(Choose("zh_CN.UTF-8"), c.chosen);
+    }
+}
+
+// A FIFO or a device where the reader looks never holds up start-up: it counts as no file, and the later
+// places are not looked at.
+TEST_F(UiLanguageTest, NotARegularFileCountsAsNone) {
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path&)> make;
+    } cases[] = {
+        {"a FIFO without a writer", [](const fs::path& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }},
+        {"a link to /dev/zero", [](const fs::path& p) { ASSERT_EQ(symlink("/dev/zero", p.c_str()), 0); }},
+        {"a directory", [](const fs::path& p) { ASSERT_TRUE(fs::create_directory(p)); }},
+    };
+    Write(Cwd(), kEnglish);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(Xdg());
+        c.make(Xdg());
+        EXPECT_EQ(Choose("zh_CN.UTF-8"), (UiLanguage{2052, 0}));
     }
 }
 

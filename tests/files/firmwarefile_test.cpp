@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "device/firmwarestate.h"
@@ -65,6 +71,13 @@ TEST(FirmwareNameTest, SumCheck) {
 
 class FirmwareLoadTest : public ::testing::Test {
   protected:
+    // A file of `size` zero bytes that takes no room on the disk.
+    static void MakeSparse(const std::string& path, std::size_t size) {
+        const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        ASSERT_GE(fd, 0);
+        EXPECT_EQ(ftruncate(fd, static_cast<off_t>(size)), 0);
+        close(fd);
+    }
     void SetUp() override { files_test::ResetModel(); }
     void TearDown() override { files_test::ResetModel(); }
     std::string Make(const std::string& name, std::vector<std::uint8_t> bytes) {
@@ -103,8 +116,8 @@ TEST_F(FirmwareLoadTest, WrongNameKeepsThePreviousFile) {
     EXPECT_EQ(r.messageId, files::kStrFirmwareWrongName);
     EXPECT_EQ(LoadedPath(), good);
     EXPECT_EQ(LoadedImage().size(), 3u);
-    files::g_AcceptAnyFirmwareModel = 1;  // the choice that follows "Please import the upgrade file."
-    EXPECT_EQ(files::LoadFirmwareFile(dir_.Path("system_K41H.img")).status,
+    // The choice that follows "Please import the upgrade file." takes any model's name.
+    EXPECT_EQ(files::LoadFirmwareFile(dir_.Path("system_K41H.img"), true).status,
               files::FirmwareLoadStatus::kLoaded);
 }
 
@@ -137,6 +150,48 @@ TEST_F(FirmwareLoadTest, FailedFilesUnload) {
         EXPECT_EQ(LoadedPath(), "") << c.what;
         EXPECT_TRUE(LoadedImage().empty()) << c.what;
     }
+}
+
+// A path chosen in the file dialog may name anything. None of these may block or be read: each is refused
+// with the reason, and the previous file is unloaded as for any failed file.
+TEST_F(FirmwareLoadTest, OnlyRegularFilesAreRead) {
+    g_DeviceModel = 2;
+    const std::string path = dir_.Path("system_K41H.img");
+    struct Case {
+        const char* what;
+        std::function<void()> make;
+        const char* reason;
+    } cases[] = {
+        {"a FIFO without a writer", [&] { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }, "a FIFO"},
+        {"a link to /dev/zero", [&] { ASSERT_EQ(symlink("/dev/zero", path.c_str()), 0); }, "character device"},
+        {"a link to /dev/null", [&] { ASSERT_EQ(symlink("/dev/null", path.c_str()), 0); }, "character device"},
+        {"a directory", [&] { ASSERT_TRUE(std::filesystem::create_directory(path)); }, "a directory"},
+        {"a sparse file one byte over the limit",
+         [&] { MakeSparse(path, files::kFirmwareFileLimit + 1); }, "larger than 33554433 bytes"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(path);
+        files_test::WriteAll(path, std::string{1, 2, 3, 6});
+        ASSERT_EQ(files::LoadFirmwareFile(path).status, files::FirmwareLoadStatus::kLoaded);
+        std::filesystem::remove_all(path);
+        c.make();
+        const files::FirmwareLoadResult r = files::LoadFirmwareFile(path);
+        EXPECT_EQ(r.status, files::FirmwareLoadStatus::kOpenFailed);
+        EXPECT_NE(r.error.find(path), std::string::npos) << r.error;
+        EXPECT_NE(r.error.find(c.reason), std::string::npos) << r.error;
+        EXPECT_EQ(LoadedPath(), "");
+        EXPECT_TRUE(LoadedImage().empty());
+    }
+}
+
+TEST_F(FirmwareLoadTest, AFileAtTheLimitIsRead) {
+    // 65,536 blocks of zeros and a zero checksum: the largest image a transfer can carry.
+    g_DeviceModel = 2;
+    const std::string path = dir_.Path("system_K41H.img");
+    MakeSparse(path, files::kFirmwareFileLimit);
+    EXPECT_EQ(files::LoadFirmwareFile(path).status, files::FirmwareLoadStatus::kLoaded);
+    EXPECT_EQ(LoadedImage().size(), files::kFirmwareFileLimit);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
@@ -106,6 +108,30 @@ TEST_F(SceneFileTest, MissingFileIsReportedAndChangesNothing) {
     EXPECT_EQ(r.status, files::SceneLoadStatus::kOpenFailed);
     EXPECT_FALSE(r.error.empty());
     EXPECT_EQ(files::LoadSceneFile(dir_.Path("")).status, files::SceneLoadStatus::kOpenFailed);  // a folder
+    EXPECT_TRUE(files_test::ModelSnapshot::Take() == before);
+}
+
+TEST_F(SceneFileTest, OnlyRegularFilesAreRead) {
+    files_test::SetModel(files_test::DistinctScene());
+    const files_test::ModelSnapshot before = files_test::ModelSnapshot::Take();
+    const std::string fifo = dir_.Path("scene.fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string zero = dir_.Path("zero.txt");
+    ASSERT_EQ(symlink("/dev/zero", zero.c_str()), 0);
+    struct Case {
+        std::string path;
+        const char* reason;
+    } cases[] = {
+        {fifo, "a FIFO"},  // would block the window for ever
+        {zero, "character device"},
+        {"/dev/null", "character device"},
+        {dir_.Path(""), "a directory"},
+    };
+    for (const Case& c : cases) {
+        const files::SceneLoadResult r = files::LoadSceneFile(c.path);
+        EXPECT_EQ(r.status, files::SceneLoadStatus::kOpenFailed) << c.path;
+        EXPECT_NE(r.error.find(c.reason), std::string::npos) << r.error;
+    }
     EXPECT_TRUE(files_test::ModelSnapshot::Take() == before);
 }
 

@@ -13,7 +13,6 @@
 #include "device/images.h"
 #include "device/names.h"
 #include "device/status.h"
-#include "files/firmwarefile.h"
 #include "files/mcuexport.h"
 #include "files/scenemodel.h"
 
@@ -38,7 +37,6 @@ void ResetModel() {
     device::ResetImages();
     device::ResetFirmware();
     files::ResetNameFileCounter();
-    files::g_AcceptAnyFirmwareModel = 0;
 }
 
 std::string ReadAll(const std::string& path) {
