@@ -6,8 +6,8 @@
 namespace mainwnd {
 
 res::DialogTemplate MakeAboutTemplate() {
-    using res::ItemKind;
     using gfx::RectFromSize;
+    using res::ItemKind;
     // The labels end at x 61, two units before the values.
     return {IDD_ABOUTBOX,
             {"MS Shell Dlg", 8},
@@ -23,8 +23,11 @@ res::DialogTemplate MakeAboutTemplate() {
                 {IDC_ABOUT_MEDIA_LABEL, ItemKind::kStatic, RectFromSize(26, 40, 35, 8), res::kTextRight,
                  "MEDIA:"},
                 {IDC_ABOUT_MEDIA, ItemKind::kStatic, RectFromSize(63, 40, 100, 8), 0, "Static"},
-                {ui::IDOK, ItemKind::kButton, RectFromSize(113, 54, 50, 14),
-                 res::kDefaultButton | res::kTabStop | res::kGroup, {"Cancel", "退出"}},
+                {ui::IDOK,
+                 ItemKind::kButton,
+                 RectFromSize(113, 54, 50, 14),
+                 res::kDefaultButton | res::kTabStop | res::kGroup,
+                 {"Cancel", "退出"}},
             }};
 }
 

@@ -8,36 +8,36 @@
 #include "device/eqmodel.h"
 
 // The EQ graph and the status texts.
-constexpr int IDC_SPECTRUM = 1233;             // the EQ graph, m_Spectrum
-constexpr int IDC_STATIC_SAVE_MODE = 1259;     // "SaveMode: " (hidden and disabled)
-constexpr int IDC_STATIC_CUR_MODE = 1260;      // "CurrentMode: " (hidden and disabled)
-constexpr int IDC_STATIC_SOURCE = 1261;        // "Source: " and the source name
-constexpr int IDC_STATIC_VERSION = 1275;       // the device's version text
-constexpr int IDC_STATIC_BUILD_TAG = 1276;     // the program's build tag
-constexpr int IDC_STATIC_UPGRADE = 1277;       // "Updating" / "Updated" (hidden in both templates)
-constexpr int IDC_STATIC_USB = 1463;           // "Connected" / "Disconnect" (hidden in both templates)
-constexpr int IDC_STATIC_VOLUME = 1464;        // "Volume", over the master slider
-constexpr int IDC_PICTURE_TCP = 1265;          // TCP link picture (hidden in the Chinese template)
-constexpr int IDC_PICTURE_USB = 1266;          // USB link picture
-constexpr int IDC_PICTURE_LOGO = 1849;         // the logo, at the top-left corner
+constexpr int IDC_SPECTRUM = 1233;          // the EQ graph, m_Spectrum
+constexpr int IDC_STATIC_SAVE_MODE = 1259;  // "SaveMode: " (hidden and disabled)
+constexpr int IDC_STATIC_CUR_MODE = 1260;   // "CurrentMode: " (hidden and disabled)
+constexpr int IDC_STATIC_SOURCE = 1261;     // "Source: " and the source name
+constexpr int IDC_STATIC_VERSION = 1275;    // the device's version text
+constexpr int IDC_STATIC_BUILD_TAG = 1276;  // the program's build tag
+constexpr int IDC_STATIC_UPGRADE = 1277;    // "Updating" / "Updated" (hidden in both templates)
+constexpr int IDC_STATIC_USB = 1463;        // "Connected" / "Disconnect" (hidden in both templates)
+constexpr int IDC_STATIC_VOLUME = 1464;     // "Volume", over the master slider
+constexpr int IDC_PICTURE_TCP = 1265;       // TCP link picture (hidden in the Chinese template)
+constexpr int IDC_PICTURE_USB = 1266;       // USB link picture
+constexpr int IDC_PICTURE_LOGO = 1849;      // the logo, at the top-left corner
 
 // Captions the start-up writes (string ids in shellstrings.h).
-constexpr int IDC_CAPTION_BTL = 1453;          // hidden
-constexpr int IDC_CAPTION_LINK = 1454;         // over the link buttons
-constexpr int IDC_CAPTION_SOURCE = 1451;       // hidden
+constexpr int IDC_CAPTION_BTL = 1453;             // hidden
+constexpr int IDC_CAPTION_LINK = 1454;            // over the link buttons
+constexpr int IDC_CAPTION_SOURCE = 1451;          // hidden
 constexpr int IDC_CAPTION_HIGH_LEVEL_MIX = 1452;  // hidden
-constexpr int IDC_CAPTION_ID = 1413;           // the row of band numbers
-constexpr int IDC_CAPTION_FREQ = 1412;         // the frequency row; the focus goes here at start-up
+constexpr int IDC_CAPTION_ID = 1413;              // the row of band numbers
+constexpr int IDC_CAPTION_FREQ = 1412;            // the frequency row; the focus goes here at start-up
 constexpr int IDC_CAPTION_Q = 1445;
 constexpr int IDC_CAPTION_GAIN = 1446;
-constexpr int IDC_CAPTION_BYPASS = 1450;       // the band-button row
-constexpr int IDC_CAPTION_CH_NAME = 1737;      // over the select buttons
-constexpr int IDC_CAPTION_PHASE = 1736;        // over the phase buttons
+constexpr int IDC_CAPTION_BYPASS = 1450;   // the band-button row
+constexpr int IDC_CAPTION_CH_NAME = 1737;  // over the select buttons
+constexpr int IDC_CAPTION_PHASE = 1736;    // over the phase buttons
 
 // Crossover: the cut edits, the lists and their captions. The captions keep their template texts, which
 // differ by language; of each pair of like captions the first stands by the high-pass controls.
-constexpr int IDC_EDIT_LOW_CUT = 1051;         // high-pass frequency, m_EditLowCut
-constexpr int IDC_EDIT_HIGH_CUT = 1052;        // low-pass frequency, m_EditHighCut
+constexpr int IDC_EDIT_LOW_CUT = 1051;   // high-pass frequency, m_EditLowCut
+constexpr int IDC_EDIT_HIGH_CUT = 1052;  // low-pass frequency, m_EditHighCut
 constexpr int IDC_COMBO_HP_TYPE = 1054;
 constexpr int IDC_COMBO_LP_TYPE = 1055;
 constexpr int IDC_COMBO_HP_SLOPE = 1056;
@@ -60,9 +60,9 @@ constexpr int IDC_COMBO_BRIDGE78 = 1278;
 constexpr int IDC_COMBO_SOURCE = 1286;
 
 // Master volume.
-constexpr int IDC_MASTER_EDIT = 1059;          // m_EditMaster
-constexpr int IDC_MASTER_MUTE = 1060;          // its text is its state
-constexpr int IDC_MASTER_SLIDER = 1200;        // m_SliderMaster
+constexpr int IDC_MASTER_EDIT = 1059;    // m_EditMaster
+constexpr int IDC_MASTER_MUTE = 1060;    // its text is its state
+constexpr int IDC_MASTER_SLIDER = 1200;  // m_SliderMaster
 
 // Buttons beside the EQ grid and below it.
 constexpr int IDC_BYPASS_ALL = 1234;
@@ -78,14 +78,14 @@ constexpr int IDC_DELAY_CALC = 1411;
 constexpr int IDC_MINIMIZE = 1267;
 constexpr int IDC_CLOSE = 1268;
 constexpr int IDC_SETUP = 1466;
-constexpr int IDC_SAVE_DSP = 1269;             // hidden (and disabled in English)
-constexpr int IDC_SAVE_PC = 1270;              // hidden (and disabled in English)
-constexpr int IDC_LOAD_DSP = 1271;             // hidden (and disabled in English)
-constexpr int IDC_LOAD_PC = 1272;              // hidden (and disabled in English)
-constexpr int IDC_UPGRADE = 1274;              // hidden (and disabled in English)
-constexpr int IDC_FILTER_SETUP = 1408;         // hidden and disabled
-constexpr int IDC_HIGH_LEVEL_MIX = 1465;       // hidden and disabled
-constexpr int IDC_EXPORT_MCU = 1258;           // hidden; the C-source export
+constexpr int IDC_SAVE_DSP = 1269;        // hidden (and disabled in English)
+constexpr int IDC_SAVE_PC = 1270;         // hidden (and disabled in English)
+constexpr int IDC_LOAD_DSP = 1271;        // hidden (and disabled in English)
+constexpr int IDC_LOAD_PC = 1272;         // hidden (and disabled in English)
+constexpr int IDC_UPGRADE = 1274;         // hidden (and disabled in English)
+constexpr int IDC_FILTER_SETUP = 1408;    // hidden and disabled
+constexpr int IDC_HIGH_LEVEL_MIX = 1465;  // hidden and disabled
+constexpr int IDC_EXPORT_MCU = 1258;      // hidden; the C-source export
 
 // Unnamed labels of the template.
 constexpr int IDC_STATIC = -1;
@@ -168,13 +168,12 @@ inline constexpr IdTable<kMasterScaleMarks> g_MasterScaleRightLabelIds = {1811, 
 
 // ---- Groups as the start-up and the drawing take them ----
 // The ten combo boxes in member order (m_ComboBridge12 .. m_ComboSource).
-inline constexpr IdTable<10> g_ComboIds = {IDC_COMBO_BRIDGE12, IDC_COMBO_BRIDGE34, IDC_COMBO_BRIDGE56,
-                                           IDC_COMBO_QUAD,     IDC_COMBO_BRIDGE78, IDC_COMBO_HP_TYPE,
-                                           IDC_COMBO_HP_SLOPE, IDC_COMBO_LP_TYPE,  IDC_COMBO_LP_SLOPE,
-                                           IDC_COMBO_SOURCE};
+inline constexpr IdTable<10> g_ComboIds = {
+    IDC_COMBO_BRIDGE12, IDC_COMBO_BRIDGE34, IDC_COMBO_BRIDGE56, IDC_COMBO_QUAD,     IDC_COMBO_BRIDGE78,
+    IDC_COMBO_HP_TYPE,  IDC_COMBO_HP_SLOPE, IDC_COMBO_LP_TYPE,  IDC_COMBO_LP_SLOPE, IDC_COMBO_SOURCE};
 // Buttons drawn on the plain text plate (199/200), with a caption.
-inline constexpr IdTable<11> g_TextButtonIds = {IDC_BYPASS_ALL, IDC_EQ_MODE,  IDC_RESET_ALL, IDC_RESET_EQ,
-                                                IDC_SAVE_DSP,   IDC_SAVE_PC,  IDC_LOAD_DSP,  IDC_LOAD_PC,
+inline constexpr IdTable<11> g_TextButtonIds = {IDC_BYPASS_ALL,    IDC_EQ_MODE, IDC_RESET_ALL,   IDC_RESET_EQ,
+                                                IDC_SAVE_DSP,      IDC_SAVE_PC, IDC_LOAD_DSP,    IDC_LOAD_PC,
                                                 IDC_SOURCE_BUTTON, IDC_UPGRADE, IDC_FILTER_SETUP};
 // Buttons drawn on the second text plate (278/279).
 inline constexpr IdTable<3> g_LauncherButtonIds = {IDC_INPUT_VOLUME, IDC_SCENE, IDC_DELAY_CALC};

@@ -116,8 +116,8 @@ void AddEqGrid(Builder& b) {
     const struct {
         int id, stringId, y, h;
     } rows[] = {
-        {IDC_CAPTION_ID, IDS_CAPTION_ID, 266, 13},       {IDC_CAPTION_FREQ, IDS_CAPTION_FREQ, 281, 13},
-        {IDC_CAPTION_Q, IDS_CAPTION_Q, 297, 13},         {IDC_CAPTION_GAIN, IDS_CAPTION_GAIN, 313, 13},
+        {IDC_CAPTION_ID, IDS_CAPTION_ID, 266, 13},         {IDC_CAPTION_FREQ, IDS_CAPTION_FREQ, 281, 13},
+        {IDC_CAPTION_Q, IDS_CAPTION_Q, 297, 13},           {IDC_CAPTION_GAIN, IDS_CAPTION_GAIN, 313, 13},
         {IDC_CAPTION_BYPASS, IDS_CAPTION_BYPASS, 421, 14},
     };
     for (const auto& r : rows) b.Add(r.id, ItemKind::kStatic, Px(105, r.y, 48, r.h), 0, Chinese(r.stringId));
@@ -230,7 +230,8 @@ void AddHiddenControls(Builder& b) {
         b.Add(t.id, ItemKind::kOwnerDrawButton, Px(t.x, 2, 84, 18), kPush | t.state, Chinese(t.stringId));
     b.Add(IDC_EXPORT_MCU, ItemKind::kButton, Px(280, 2, 84, 18), kPush | res::kHidden, "导出MCU参数");
 
-    b.Add(IDC_CAPTION_SOURCE, ItemKind::kStatic, Px(14, 250, 60, 16), res::kHidden, Chinese(IDS_SOURCE_PREFIX));
+    b.Add(IDC_CAPTION_SOURCE, ItemKind::kStatic, Px(14, 250, 60, 16), res::kHidden,
+          Chinese(IDS_SOURCE_PREFIX));
     b.Add(IDC_COMBO_SOURCE, ItemKind::kCombo, Px(14, 268, 84, 21), kCombo | kHiddenOff);
     b.Add(IDC_CAPTION_HIGH_LEVEL_MIX, ItemKind::kStatic, Px(14, 300, 84, 16), res::kHidden,
           Chinese(IDS_CAPTION_HIGH_LEVEL_MIX));

@@ -129,7 +129,7 @@ inline constexpr std::array<int, 6> kSaveMutedStringIds = {148, 149, 150, 151, 1
 
 // Texts the code holds itself, the same in both languages.
 inline constexpr std::string_view kBuildTag = "6614K_221130V1";
-inline constexpr std::string_view kMuteOnText = "静音";    // a mute button's text while muted
+inline constexpr std::string_view kMuteOnText = "静音";     // a mute button's text while muted
 inline constexpr std::string_view kMuteOffText = "非静音";  // ... and while not
 inline constexpr std::array<std::string_view, 8> kSlopeTexts = {
     "6dB/Oct", "12dB/Oct", "18dB/Oct", "24dB/Oct", "30dB/Oct", "36dB/Oct", "42dB/Oct", "48dB/Oct"};

@@ -1,5 +1,7 @@
 // Template 102 and the id tables it is built from: counts by kind, every role table's ids with their kind
 // and state, the two language variants, rectangles, unique ids, the named statics and captions.
+#include "mainwnd/quenbartemplate.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "mainwnd/quenbarids.h"
-#include "mainwnd/quenbartemplate.h"
 #include "mainwnd/routingids.h"
 
 namespace {
@@ -125,19 +126,22 @@ std::vector<Role> Roles() {
         {"filter captions", v(g_FilterCaptionIds), ItemKind::kStatic, 8},
         {"matrix cells", Flatten(g_RoutingButtonIds), ItemKind::kOwnerDrawButton, 240},
         {"matrix labels", Flatten(g_InputLabelIds), ItemKind::kStatic, 240},
-        {"window buttons", {IDC_MINIMIZE, IDC_CLOSE, IDC_SETUP, IDC_HIGH_LEVEL_MIX, IDC_MASTER_MUTE},
-         ItemKind::kOwnerDrawButton, 5},
+        {"window buttons",
+         {IDC_MINIMIZE, IDC_CLOSE, IDC_SETUP, IDC_HIGH_LEVEL_MIX, IDC_MASTER_MUTE},
+         ItemKind::kOwnerDrawButton,
+         5},
         {"export", {IDC_EXPORT_MCU}, ItemKind::kButton, 1},
         {"master", {IDC_MASTER_SLIDER}, ItemKind::kTrackBar, 1},
         {"value edits", {IDC_MASTER_EDIT, IDC_EDIT_LOW_CUT, IDC_EDIT_HIGH_CUT}, ItemKind::kEdit, 3},
         {"pictures", {IDC_PICTURE_TCP, IDC_PICTURE_USB, IDC_PICTURE_LOGO}, ItemKind::kPicture, 3},
         {"graph", {IDC_SPECTRUM}, ItemKind::kCustom, 1},
         {"named statics",
-         {IDC_STATIC_SAVE_MODE, IDC_STATIC_CUR_MODE, IDC_STATIC_SOURCE, IDC_STATIC_VERSION, IDC_STATIC_BUILD_TAG,
-          IDC_STATIC_UPGRADE, IDC_STATIC_USB, IDC_STATIC_VOLUME, IDC_CAPTION_BTL, IDC_CAPTION_LINK,
-          IDC_CAPTION_SOURCE, IDC_CAPTION_HIGH_LEVEL_MIX, IDC_CAPTION_ID, IDC_CAPTION_FREQ, IDC_CAPTION_Q,
-          IDC_CAPTION_GAIN, IDC_CAPTION_BYPASS, IDC_CAPTION_CH_NAME, IDC_CAPTION_PHASE},
-         ItemKind::kStatic, 19},
+         {IDC_STATIC_SAVE_MODE, IDC_STATIC_CUR_MODE, IDC_STATIC_SOURCE, IDC_STATIC_VERSION,
+          IDC_STATIC_BUILD_TAG, IDC_STATIC_UPGRADE, IDC_STATIC_USB, IDC_STATIC_VOLUME, IDC_CAPTION_BTL,
+          IDC_CAPTION_LINK, IDC_CAPTION_SOURCE, IDC_CAPTION_HIGH_LEVEL_MIX, IDC_CAPTION_ID, IDC_CAPTION_FREQ,
+          IDC_CAPTION_Q, IDC_CAPTION_GAIN, IDC_CAPTION_BYPASS, IDC_CAPTION_CH_NAME, IDC_CAPTION_PHASE},
+         ItemKind::kStatic,
+         19},
     };
 }
 
@@ -161,18 +165,29 @@ TEST(QuenbarTemplate, IrregularIdsStandAtTheirBands) {
         const char* what;
         int got, want;
     } cases[] = {
-        {"slider of band 11", g_BandSliderIds[10], 1213},   {"slider of band 12", g_BandSliderIds[11], 1211},
-        {"slider of band 21", g_BandSliderIds[20], 1223},   {"slider of band 27", g_BandSliderIds[26], 1229},
-        {"slider of band 31", g_BandSliderIds[30], 1231},   {"frequency of band 21", g_BandFreqEditIds[20], 1087},
-        {"Q of band 15", g_BandQEditIds[14], 1144},         {"Q of band 23", g_BandQEditIds[22], 1153},
-        {"Q of band 30", g_BandQEditIds[29], 1143},         {"Q of band 31", g_BandQEditIds[30], 1152},
-        {"delay of CH5", g_DelayEditIds[4], 1007},          {"delay of CH6", g_DelayEditIds[5], 1006},
-        {"link of CH5", g_LinkButtonIds[4], 1290},          {"select of CH9", g_ChannelSelectButtonIds[8], 1287},
-        {"gain slider of CH9", g_ChannelGainSliderIds[8], 1053}, {"gain edit of CH12", g_ChannelGainEditIds[11], 1245},
-        {"scale 0 of CH1", g_GainScaleLabelIds[0][0], 1776}, {"scale -30 of CH5", g_GainScaleLabelIds[4][1], 1775},
+        {"slider of band 11", g_BandSliderIds[10], 1213},
+        {"slider of band 12", g_BandSliderIds[11], 1211},
+        {"slider of band 21", g_BandSliderIds[20], 1223},
+        {"slider of band 27", g_BandSliderIds[26], 1229},
+        {"slider of band 31", g_BandSliderIds[30], 1231},
+        {"frequency of band 21", g_BandFreqEditIds[20], 1087},
+        {"Q of band 15", g_BandQEditIds[14], 1144},
+        {"Q of band 23", g_BandQEditIds[22], 1153},
+        {"Q of band 30", g_BandQEditIds[29], 1143},
+        {"Q of band 31", g_BandQEditIds[30], 1152},
+        {"delay of CH5", g_DelayEditIds[4], 1007},
+        {"delay of CH6", g_DelayEditIds[5], 1006},
+        {"link of CH5", g_LinkButtonIds[4], 1290},
+        {"select of CH9", g_ChannelSelectButtonIds[8], 1287},
+        {"gain slider of CH9", g_ChannelGainSliderIds[8], 1053},
+        {"gain edit of CH12", g_ChannelGainEditIds[11], 1245},
+        {"scale 0 of CH1", g_GainScaleLabelIds[0][0], 1776},
+        {"scale -30 of CH5", g_GainScaleLabelIds[4][1], 1775},
         {"scale OFF of CH12", g_GainScaleLabelIds[11][2], 1806},
-        {"AUX-3 cell of CH4", g_RoutingButtonIds[3][15], 1830}, {"Hi.12 cell of CH4", g_RoutingButtonIds[3][19], 1969},
-        {"Hi.10 label of CH2", g_InputLabelIds[1][17], 1755},   {"Hi.12 label of CH11", g_InputLabelIds[10][19], 1943},
+        {"AUX-3 cell of CH4", g_RoutingButtonIds[3][15], 1830},
+        {"Hi.12 cell of CH4", g_RoutingButtonIds[3][19], 1969},
+        {"Hi.10 label of CH2", g_InputLabelIds[1][17], 1755},
+        {"Hi.12 label of CH11", g_InputLabelIds[10][19], 1943},
     };
     for (const Case& c : cases) EXPECT_EQ(c.got, c.want) << c.what;
 }
@@ -185,13 +200,27 @@ TEST(QuenbarTemplate, HiddenAndDisabledControls) {
     };
     constexpr uint32_t H = res::kHidden, HD = res::kHidden | res::kDisabled;
     std::vector<Case> cases = {
-        {IDC_EXPORT_MCU, H, H},          {IDC_SAVE_DSP, HD, H},        {IDC_SAVE_PC, HD, H},
-        {IDC_LOAD_DSP, HD, H},           {IDC_LOAD_PC, HD, H},         {IDC_UPGRADE, HD, H},
-        {IDC_FILTER_SETUP, HD, HD},      {IDC_HIGH_LEVEL_MIX, HD, HD}, {IDC_COMBO_SOURCE, HD, HD},
-        {IDC_COMBO_BRIDGE12, H, H},      {IDC_COMBO_BRIDGE34, H, H},   {IDC_COMBO_BRIDGE56, H, H},
-        {IDC_COMBO_QUAD, H, H},          {IDC_COMBO_BRIDGE78, H, H},   {IDC_CAPTION_BTL, H, H},
-        {IDC_CAPTION_SOURCE, H, H},      {IDC_CAPTION_HIGH_LEVEL_MIX, H, H}, {IDC_STATIC_USB, H, H},
-        {IDC_STATIC_UPGRADE, H, H},      {IDC_STATIC_SAVE_MODE, HD, HD}, {IDC_STATIC_CUR_MODE, HD, HD},
+        {IDC_EXPORT_MCU, H, H},
+        {IDC_SAVE_DSP, HD, H},
+        {IDC_SAVE_PC, HD, H},
+        {IDC_LOAD_DSP, HD, H},
+        {IDC_LOAD_PC, HD, H},
+        {IDC_UPGRADE, HD, H},
+        {IDC_FILTER_SETUP, HD, HD},
+        {IDC_HIGH_LEVEL_MIX, HD, HD},
+        {IDC_COMBO_SOURCE, HD, HD},
+        {IDC_COMBO_BRIDGE12, H, H},
+        {IDC_COMBO_BRIDGE34, H, H},
+        {IDC_COMBO_BRIDGE56, H, H},
+        {IDC_COMBO_QUAD, H, H},
+        {IDC_COMBO_BRIDGE78, H, H},
+        {IDC_CAPTION_BTL, H, H},
+        {IDC_CAPTION_SOURCE, H, H},
+        {IDC_CAPTION_HIGH_LEVEL_MIX, H, H},
+        {IDC_STATIC_USB, H, H},
+        {IDC_STATIC_UPGRADE, H, H},
+        {IDC_STATIC_SAVE_MODE, HD, HD},
+        {IDC_STATIC_CUR_MODE, HD, HD},
         {IDC_PICTURE_TCP, 0, H},
     };
     for (int id : g_BridgeButtonIds) cases.push_back({id, HD, HD});
@@ -202,8 +231,8 @@ TEST(QuenbarTemplate, HiddenAndDisabledControls) {
         for (const DialogItem& item : mainwnd::MakeQuenbarTemplate(lang).items) {
             if (item.id == IDC_STATIC) continue;
             auto it = byId.find(item.id);
-            const uint32_t want = it == byId.end() ? 0 : (lang == res::kEnglish ? it->second->english
-                                                                                 : it->second->chinese);
+            const uint32_t want =
+                it == byId.end() ? 0 : (lang == res::kEnglish ? it->second->english : it->second->chinese);
             EXPECT_EQ(item.style & (res::kHidden | res::kDisabled), want) << item.id << " in " << lang;
         }
     }
@@ -246,8 +275,8 @@ TEST(QuenbarTemplate, BothLanguagesHoldTheSameControls) {
     const DialogTemplate zh = mainwnd::MakeQuenbarTemplate(res::kChinese);
     ASSERT_EQ(en.items.size(), zh.items.size());
     // Where the two variants have always differed in state.
-    const std::set<int> stateDiffers = {IDC_PICTURE_TCP, IDC_SAVE_DSP, IDC_SAVE_PC, IDC_LOAD_DSP, IDC_LOAD_PC,
-                                        IDC_UPGRADE};
+    const std::set<int> stateDiffers = {IDC_PICTURE_TCP, IDC_SAVE_DSP, IDC_SAVE_PC,
+                                        IDC_LOAD_DSP,    IDC_LOAD_PC,  IDC_UPGRADE};
     const std::set<int> filterCaptions(g_FilterCaptionIds.begin(), g_FilterCaptionIds.end());
     for (size_t i = 0; i < en.items.size(); ++i) {
         const DialogItem& a = en.items[i];
