@@ -107,7 +107,9 @@ TEST(CommandLine, NamesAreResolvedOnceToIpv4) {
         FakeResolver fake{{{"dsp.test", "10.1.2.3"}, {"odd.test", "::1"}}, {}};
         const CommandLine cl = ParseCommandLine(c.args, c.env, fake.Get());
         EXPECT_EQ(!cl.error.empty(), c.error) << cl.error;
-        if (!c.error) EXPECT_EQ(cl.device, c.device);
+        if (!c.error) {
+            EXPECT_EQ(cl.device, c.device);
+        }
         EXPECT_EQ(fake.asked, c.asked);
     }
     FakeResolver fake;
