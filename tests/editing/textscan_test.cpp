@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "platform/sys/textcodec.h"
@@ -19,6 +20,10 @@ struct ScanCase {
     std::size_t chars;
     std::string first_two;  // LeadingChars(text, 2)
 };
+
+void PrintTo(const ScanCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TextScanTest : public ::testing::TestWithParam<ScanCase> {};
 

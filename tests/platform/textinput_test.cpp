@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "platform/backend/headless.h"
@@ -21,6 +22,10 @@ struct TextCase {
     std::string bytes;
     std::u32string typed;
 };
+
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TextInputTest : public ::testing::TestWithParam<TextCase> {};
 
