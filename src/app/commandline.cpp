@@ -14,6 +14,8 @@ bool IsDottedIpv4(const std::string& host) {
     return inet_pton(AF_INET, host.c_str(), &addr) == 1;
 }
 
+constexpr const char* kAddressForm = " (HOST:PORT, HOST an IPv4 address or a host name, PORT 1..65535)";
+
 bool IsLabelChar(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
 }
@@ -90,7 +92,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* e
             cl.device = *addr;
             source = kDeviceEnvVar;
         } else {
-            cl.error = std::string("bad device address in ") + kDeviceEnvVar + ": " + env_device;
+            cl.error = std::string("bad device address in ") + kDeviceEnvVar + ": \"" + env_device + "\"" +
+                       kAddressForm;
         }
     }
     for (size_t i = 0; i < args.size(); ++i) {
@@ -110,7 +113,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* e
             }
             auto addr = ParseDeviceAddress(value);
             if (!addr) {
-                cl.error = "bad device address: " + value;
+                cl.error = "bad device address: \"" + value + "\"" + kAddressForm;
                 return cl;
             }
             cl.device = *addr;
@@ -135,9 +138,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* e
 }
 
 std::string UsageText() {
-    return std::string("Usage: dsp-console [--device HOST:PORT] [--help]\n"
-                       "Tunes the 12-output car-audio DSP over USB or its network access point.\n\n"
-                       "  --device HOST:PORT  the device's TCP address (default ") +
+    return std::string(
+               "Usage: dsp-console [--device HOST:PORT] [--help]\n"
+               "Tunes the 12-output car-audio DSP over USB or its network access point.\n\n"
+               "  --device HOST:PORT  the device's TCP address (default ") +
            kDefaultDeviceHost + ":" + std::to_string(kDefaultDevicePort) + "; also " + kDeviceEnvVar +
            ").\n"
            "                      HOST is an IPv4 address or a host name; a name is resolved once at start\n"

@@ -41,7 +41,8 @@ bool IsValidHostText(const std::string& host);
 std::optional<DeviceAddress> ParseDeviceAddress(const std::string& text);
 
 // Reads the arguments (without the program name); env_device is the environment's override, or null. The
-// address that wins is resolved once, here: a name with no IPv4 address is an error (the program exits with 2).
+// address that wins is resolved once, here: a name with no IPv4 address is an error (the program exits with
+// 2).
 CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* env_device,
                              const HostResolver& resolve = ResolveIpv4);
 

@@ -61,7 +61,8 @@ FirmwareLoadResult LoadFirmwareFile(const std::string& path, bool acceptAnyModel
         return result;
     }
     std::string bytes;
-    const bool read = sys::ReadRegularFile(path, kFirmwareFileLimit, sys::OverLimit::kRefuse, bytes, result.error);
+    const bool read =
+        sys::ReadRegularFile(path, kFirmwareFileLimit, sys::OverLimit::kRefuse, bytes, result.error);
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
     const bool sumOk = read && FirmwareChecksumOk(std::span(data, bytes.size()));
     if (!sumOk) {

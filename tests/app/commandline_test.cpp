@@ -89,16 +89,34 @@ TEST(CommandLine, NamesAreResolvedOnceToIpv4) {
         bool error;
         std::vector<std::string> asked;
     } cases[] = {
-        {"a name resolves to its address", {"--device", "dsp.test:7000"}, nullptr, {"10.1.2.3", 7000}, false,
+        {"a name resolves to its address",
+         {"--device", "dsp.test:7000"},
+         nullptr,
+         {"10.1.2.3", 7000},
+         false,
          {"dsp.test"}},
         {"the environment's name too", {}, "dsp.test", {"10.1.2.3", 6000}, false, {"dsp.test"}},
-        {"only the winning address is looked up", {"--device=127.0.0.1:7001"}, "gone.test:7000",
-         {"127.0.0.1", 7001}, false, {}},
-        {"an address needs no look-up", {"--device", "127.0.0.1:7002"}, nullptr, {"127.0.0.1", 7002}, false, {}},
+        {"only the winning address is looked up",
+         {"--device=127.0.0.1:7001"},
+         "gone.test:7000",
+         {"127.0.0.1", 7001},
+         false,
+         {}},
+        {"an address needs no look-up",
+         {"--device", "127.0.0.1:7002"},
+         nullptr,
+         {"127.0.0.1", 7002},
+         false,
+         {}},
         {"the default needs no look-up", {}, nullptr, {kDefaultDeviceHost, kDefaultDevicePort}, false, {}},
         {"a name that does not resolve", {"--device", "gone.test:7000"}, nullptr, {}, true, {"gone.test"}},
         {"one in the environment", {}, "gone.test", {}, true, {"gone.test"}},
-        {"a resolver answer that is no IPv4 address", {"--device", "odd.test"}, nullptr, {}, true, {"odd.test"}},
+        {"a resolver answer that is no IPv4 address",
+         {"--device", "odd.test"},
+         nullptr,
+         {},
+         true,
+         {"odd.test"}},
         {"a bad name is never looked up", {"--device", "bad name:7000"}, nullptr, {}, true, {}},
         {"nor with --help", {"--help", "--device", "gone.test"}, nullptr, {"gone.test", 6000}, false, {}},
     };
@@ -134,7 +152,8 @@ TEST(CommandLine, OptionBeatsEnvironmentBeatsDefault) {
     auto cl = ParseCommandLine({"--device", "127.0.0.1:7002"}, "127.0.0.1:7001");
     EXPECT_TRUE(cl.error.empty());
     EXPECT_EQ(cl.device, (DeviceAddress{"127.0.0.1", 7002}));
-    EXPECT_EQ(ParseCommandLine({"--device=127.0.0.1:7003"}, nullptr).device, (DeviceAddress{"127.0.0.1", 7003}));
+    EXPECT_EQ(ParseCommandLine({"--device=127.0.0.1:7003"}, nullptr).device,
+              (DeviceAddress{"127.0.0.1", 7003}));
 }
 
 TEST(CommandLine, Errors) {

@@ -1,8 +1,7 @@
 #include "files/firmwarefile.h"
 
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -163,11 +162,13 @@ TEST_F(FirmwareLoadTest, OnlyRegularFilesAreRead) {
         const char* reason;
     } cases[] = {
         {"a FIFO without a writer", [&] { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }, "a FIFO"},
-        {"a link to /dev/zero", [&] { ASSERT_EQ(symlink("/dev/zero", path.c_str()), 0); }, "character device"},
-        {"a link to /dev/null", [&] { ASSERT_EQ(symlink("/dev/null", path.c_str()), 0); }, "character device"},
+        {"a link to /dev/zero", [&] { ASSERT_EQ(symlink("/dev/zero", path.c_str()), 0); },
+         "character device"},
+        {"a link to /dev/null", [&] { ASSERT_EQ(symlink("/dev/null", path.c_str()), 0); },
+         "character device"},
         {"a directory", [&] { ASSERT_TRUE(std::filesystem::create_directory(path)); }, "a directory"},
-        {"a sparse file one byte over the limit",
-         [&] { MakeSparse(path, files::kFirmwareFileLimit + 1); }, "larger than 33554433 bytes"},
+        {"a sparse file one byte over the limit", [&] { MakeSparse(path, files::kFirmwareFileLimit + 1); },
+         "larger than 33554433 bytes"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -40,14 +40,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> args(parts.begin() + (parts.empty() ? 0 : 1), parts.end());
 
     int asked = 0;
-    const app::HostResolver fake = [&](const std::string& host, std::string& error) -> std::optional<std::string> {
+    const app::HostResolver fake = [&](const std::string& host,
+                                       std::string& error) -> std::optional<std::string> {
         ++asked;
         Require(app::IsValidHostText(host) && !IsIpv4(host));
         switch (mode % 4) {
-            case 0: return std::string("10.0.0.") + std::to_string(host.size() % 256);
-            case 1: error = "Name or service not known"; return std::nullopt;
-            case 2: return std::string("::1");  // not IPv4: must be refused
-            default: return host;               // not an address either
+            case 0:
+                return std::string("10.0.0.") + std::to_string(host.size() % 256);
+            case 1:
+                error = "Name or service not known";
+                return std::nullopt;
+            case 2:
+                return std::string("::1");  // not IPv4: must be refused
+            default:
+                return host;  // not an address either
         }
     };
     const app::CommandLine cl = app::ParseCommandLine(args, mode & 4 ? env.c_str() : nullptr, fake);

@@ -76,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The input's first bytes pick the DPI, the graph's size and the two channels drawn.
     const std::uint8_t pick = size ? data[0] : 0;
     const std::uint8_t channels = size > 1 ? data[1] : 0;
-    fuzz::CheckCurves(kDpis[pick % 5], 300 + (pick >> 3) * 40, 120 + (pick & 7) * 40, channels & 15, channels >> 4);
+    fuzz::CheckCurves(kDpis[pick % 5], 300 + (pick >> 3) * 40, 120 + (pick & 7) * 40, channels & 15,
+                      channels >> 4);
     return 0;
 }

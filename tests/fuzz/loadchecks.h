@@ -57,7 +57,8 @@ inline void CheckRoutingValues() {
     for (int c = 0; c < kChannels; ++c) {
         Require((g_RoutingMask[c] & ~0xFFFFF) == 0);
         Require((g_LinkGroupMask[c] & ~0xFFF) == 0);
-        // Input levels are taken as the device sends them (its low byte each); only the mix volume is limited.
+        // Input levels are taken as the device sends them (its low byte each); only the mix volume is
+        // limited.
         for (int i = 0; i < kInputs; ++i) Require(InRange(g_InputVolume[c][i], 0, 255));
     }
     Require(InRange(g_HighLevelMixVolume, 0, kMixVolumeMax));
@@ -123,13 +124,15 @@ inline void CheckCurves(int dpi, int width, int height, int firstChannel, int se
         const auto& g = graph.Layout();
         const controls::CurveFrame frame{g.zeroY, g.left, g.top, g.right, g.bottom};
         const int selBand = c % 3 == 0 ? -1 : (c * 7) % kBands;
-        const controls::CurveColumns cols =
-            controls::SumCurveColumns(graph.Bezier(), frame, selBand, c % 3 == 0 ? c % 2 : -1, graph.FilterOff());
+        const controls::CurveColumns cols = controls::SumCurveColumns(
+            graph.Bezier(), frame, selBand, c % 3 == 0 ? c % 2 : -1, graph.FilterOff());
         Require(cols.ys.size() == static_cast<std::size_t>(std::max(0, g.right - g.left + 1)));
         for (float y : cols.ys) Require(std::isfinite(y));
-        for (int i = 0; i < cols.selCount; ++i) Require(std::isfinite(cols.sel[i].x) && std::isfinite(cols.sel[i].y));
+        for (int i = 0; i < cols.selCount; ++i)
+            Require(std::isfinite(cols.sel[i].x) && std::isfinite(cols.sel[i].y));
         for (const controls::CurveRun& run : controls::SplitCurveRuns(cols, frame)) {
-            Require(run.first >= 0 && static_cast<std::size_t>(run.first) + run.points.size() <= cols.ys.size());
+            Require(run.first >= 0 &&
+                    static_cast<std::size_t>(run.first) + run.points.size() <= cols.ys.size());
             for (const auto& p : run.points) Require(p.y >= g.top - 0.5f && p.y <= g.bottom + 0.5f);
         }
     }

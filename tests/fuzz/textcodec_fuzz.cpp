@@ -95,12 +95,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(!back.replaced && back.text == clean);
 
     // UTF-8 into a GBK field of every size a name field has, and back.
-    for (std::size_t field : {std::size_t(1), std::size_t(2), std::size_t(11), std::size_t(20), std::size_t(21)}) {
+    for (std::size_t field :
+         {std::size_t(1), std::size_t(2), std::size_t(11), std::size_t(20), std::size_t(21)}) {
         for (bool terminate : {true, false}) {
             char out[32];
             std::memset(out, 0x55, sizeof out);
             const sys::FieldText r = sys::Utf8ToGbkField(bytes, out, field, terminate);
-            for (std::size_t i = field; i < sizeof out; ++i) Require(out[i] == 0x55);  // nothing past the field
+            for (std::size_t i = field; i < sizeof out; ++i)
+                Require(out[i] == 0x55);  // nothing past the field
             CheckGbkField(out, field, r, terminate);
             const sys::Converted name = sys::GbkFieldToUtf8(out, field);
             Require(!name.replaced && WellFormedUtf8(name.text) && name.text.find('\0') == std::string::npos);

@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The model code alone decides the model, whatever follows it.
     if (size > 3) {
         for (int m = 1; m <= 9; ++m) {
-            std::string coded = device::ModelCodeFor(m) + std::string(text + 3, std::min<std::size_t>(size - 3, 11));
+            std::string coded =
+                device::ModelCodeFor(m) + std::string(text + 3, std::min<std::size_t>(size - 3, 11));
             Require(device::ModelFromVersion(coded.data(), static_cast<int>(coded.size()), 0) == m);
         }
     }

@@ -33,19 +33,27 @@ bool Fail(std::string& error, std::string text, std::string& bytes) {
     return false;
 }
 
-}  // namespace
-
+// "a FIFO", "a directory", ... as the reason a file is not read.
 const char* FileKindName(unsigned mode) {
     switch (mode & S_IFMT) {
-        case S_IFREG: return "a regular file";
-        case S_IFDIR: return "a directory";
-        case S_IFIFO: return "a FIFO";
-        case S_IFCHR: return "a character device";
-        case S_IFBLK: return "a block device";
-        case S_IFSOCK: return "a socket";
-        default: return "not a regular file";
+        case S_IFREG:
+            return "a regular file";
+        case S_IFDIR:
+            return "a directory";
+        case S_IFIFO:
+            return "a FIFO";
+        case S_IFCHR:
+            return "a character device";
+        case S_IFBLK:
+            return "a block device";
+        case S_IFSOCK:
+            return "a socket";
+        default:
+            return "of an unknown kind";
     }
 }
+
+}  // namespace
 
 bool ReadRegularFile(const std::string& path, std::size_t limit, OverLimit overLimit, std::string& bytes,
                      std::string& error) {
@@ -54,9 +62,11 @@ bool ReadRegularFile(const std::string& path, std::size_t limit, OverLimit overL
     Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) return Fail(error, "Cannot open " + path + ": " + std::strerror(errno), bytes);
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) return Fail(error, "Cannot read " + path + ": " + std::strerror(errno), bytes);
+    if (::fstat(fd.get(), &st) != 0)
+        return Fail(error, "Cannot read " + path + ": " + std::strerror(errno), bytes);
     if (!S_ISREG(st.st_mode)) {
-        return Fail(error, "Cannot read " + path + ": it is " + FileKindName(st.st_mode) + ", not a regular file",
+        return Fail(error,
+                    "Cannot read " + path + ": it is " + FileKindName(st.st_mode) + ", not a regular file",
                     bytes);
     }
     const std::string tooLarge =

@@ -1,7 +1,7 @@
 #pragma once
-// Reading files that arrive from outside (a chosen path, a name in a folder anyone can write to). The path may
-// name a FIFO or a device: opening one must not block, and reading one may never end, so only regular files
-// are read.
+// Reading files that arrive from outside (a chosen path, a name in a folder anyone can write to). The path
+// may name a FIFO or a device: opening one must not block, and reading one may never end, so only regular
+// files are read.
 #include <cstddef>
 #include <string>
 
@@ -17,8 +17,5 @@ enum class OverLimit {
 // (kRefuse) or cannot be read; bytes is then empty.
 bool ReadRegularFile(const std::string& path, std::size_t limit, OverLimit overLimit, std::string& bytes,
                      std::string& error);
-
-// "a FIFO", "a directory", ... for a st_mode that is not a regular file.
-const char* FileKindName(unsigned mode);
 
 }  // namespace sys
