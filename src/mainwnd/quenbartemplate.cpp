@@ -56,7 +56,7 @@ class Builder {
     void Add(int id, ItemKind kind, gfx::Rect rect, uint32_t style = 0, res::LangText text = {}) {
         items_.emplace_back(id, kind, rect, style, std::move(text));
     }
-    bool English() const { return lang_ != res::kChinese; }
+    bool English() const { return lang_ != sys::kLangChinese; }
     std::vector<res::DialogItem> Take() { return std::move(items_); }
 
   private:
@@ -271,9 +271,9 @@ res::DialogTemplate MakeQuenbarTemplate(int lang) {
 }
 
 void RegisterQuenbarTemplates(res::DialogTable& table) {
-    table.Add(MakeQuenbarTemplate(res::kEnglish), {res::kEnglish});
-    table.Add(MakeQuenbarTemplate(res::kChinese), {res::kChinese});
-    table.Add(MakeAboutTemplate(), {res::kEnglish, res::kChinese});
+    table.Add(MakeQuenbarTemplate(sys::kLangEnglish), {sys::kLangEnglish});
+    table.Add(MakeQuenbarTemplate(sys::kLangChinese), {sys::kLangChinese});
+    table.Add(MakeAboutTemplate(), {sys::kLangEnglish, sys::kLangChinese});
 }
 
 }  // namespace mainwnd

@@ -14,11 +14,14 @@
 #include "dialogs/loadpercent.h"
 #include "mainwnd/quenbardlg.h"
 #include "platform/backend/headless.h"
+#include "platform/res/dialogtemplate.h"
 #include "platform/sys/instancelock.h"
 #include "platform/ui/application.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/filedialog.h"
 #include "platform/ui/messagebox.h"
 #include "platform/ui/messages.h"
+#include "platform/ui/templatedialog.h"
 #include "res/programstrings.h"
 #include "res/uilanguage.h"
 
@@ -147,7 +150,7 @@ TEST_F(QuenbarAppTest, SecondInstanceIsRefusedWhileTheFirstRuns) {
         fs::remove(file);
         if (!c.languageFile.empty()) std::ofstream(file, std::ios::binary) << c.languageFile;
         CQuenbarApp app;
-        EXPECT_EQ(app.Run({}, MakeOptions(c.locale)), 0);
+        EXPECT_EQ(app.Run(LoopbackDevice(), MakeOptions(c.locale)), 0);
         EXPECT_EQ(windowsShown_, 0) << "the main window is never shown";
         ASSERT_EQ(boxes_.size(), 1u);
         EXPECT_EQ(boxes_[0].text, c.text);
@@ -166,6 +169,72 @@ TEST_F(QuenbarAppTest, TheLockGoesWithTheFirstInstance) {
     EXPECT_EQ(app.Run(LoopbackDevice(), MakeOptions("en_US.UTF-8")), 0);
     EXPECT_EQ(windowsShown_, 1);
     EXPECT_TRUE(boxes_.empty());
+}
+
+// A template the test registers on the program's application: a caption and one label in both languages.
+constexpr int kTestTemplate = 9001;
+constexpr int kTestLabel = 1001;
+
+res::DialogTemplate TestTemplate() {
+    return res::DialogTemplate(
+        kTestTemplate, res::DialogFont("MS Shell Dlg", 8), {120, 40}, res::LangText("Test", "测试"),
+        res::kCaption,
+        {{kTestLabel, res::ItemKind::kStatic, {4, 4, 116, 16}, 0, res::LangText("Hello", "你好")}});
+}
+
+TEST_F(QuenbarAppTest, TheChosenLanguageReachesTemplateDialogsAndTheFileDialog) {
+    const struct {
+        const char* rule;
+        const char* locale;
+        std::string languageFile;  // empty: none
+        bool chinese;
+    } cases[] = {
+        {"Chinese system", "zh_CN.UTF-8", "", true},
+        {"Chinese file on an English system", "en_US.UTF-8", std::string("\x04\x08", 2), true},
+        {"English system", "en_US.UTF-8", "", false},
+        {"English file on a Chinese system", "zh_CN.UTF-8", std::string("\x09\x04", 2), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rule);
+        const fs::path file = root_ / "config" / "DspLanguage.ini";
+        fs::remove(file);
+        if (!c.languageFile.empty()) std::ofstream(file, std::ios::binary) << c.languageFile;
+        std::map<std::string, std::string> shown;
+        CQuenbarApp::Options options = MakeOptions(c.locale);
+        options.onApplication = [&](ui::Application& app) {
+            ASSERT_TRUE(app.Dialogs().Add(TestTemplate(), {sys::kLangEnglish, sys::kLangChinese}));
+            // From the running main window: a template dialog, then the firmware file choice (the builtin
+            // dialog: no responder). Each is read and cancelled as it appears.
+            app.SetModalObserver([&](ui::Window& w) {
+                if (auto* files = dynamic_cast<ui::FileDialog*>(&w)) {
+                    shown["file title"] = files->GetWindowText();
+                    shown["file name label"] = files->GetDlgItemText(ui::FileDialog::kNameLabel);
+                    shown["file cancel"] = files->GetDlgItemText(ui::IDCANCEL);
+                } else if (auto* dialog = dynamic_cast<ui::TemplateDialog*>(&w)) {
+                    shown["template caption"] = dialog->GetWindowText();
+                    shown["template label"] = dialog->GetDlgItemText(kTestLabel);
+                } else if (auto* main = dynamic_cast<CQuenbarDlg*>(&w)) {
+                    ui::TemplateDialog(kTestTemplate, main, &app).DoModal();
+                    main->LoadUpgradeFile();
+                }
+                static_cast<ui::Dialog&>(w).EndDialog(ui::IDCANCEL);
+            });
+        };
+        CQuenbarApp app;
+        EXPECT_EQ(app.Run(LoopbackDevice(), options), 0);
+        const std::map<std::string, std::string> expected =
+            c.chinese ? std::map<std::string, std::string>{{"template caption", "测试"},
+                                                           {"template label", "你好"},
+                                                           {"file title", "打开"},
+                                                           {"file name label", "文件名:"},
+                                                           {"file cancel", "取消"}}
+                      : std::map<std::string, std::string>{{"template caption", "Test"},
+                                                           {"template label", "Hello"},
+                                                           {"file title", "Open"},
+                                                           {"file name label", "File name:"},
+                                                           {"file cancel", "Cancel"}};
+        EXPECT_EQ(shown, expected);
+    }
 }
 
 TEST(InstanceLockPath, OnePerDisplaySession) {
@@ -263,7 +332,7 @@ TEST_F(QuenbarAppTest, NoDisplayFailsWithOneLineAndCodeOne) {
         return std::unique_ptr<ui::Backend>();
     };
     testing::internal::CaptureStderr();
-    EXPECT_EQ(app.Run({}, options), 1);
+    EXPECT_EQ(app.Run(LoopbackDevice(), options), 1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "dsp-console: cannot create the main window: no display\n");
     EXPECT_EQ(windowsShown_, 0);

@@ -19,7 +19,7 @@ using res::DialogItem;
 using res::DialogTemplate;
 using res::ItemKind;
 
-constexpr int kLangs[] = {res::kEnglish, res::kChinese};
+constexpr int kLangs[] = {sys::kLangEnglish, sys::kLangChinese};
 
 bool IsButton(ItemKind k) {
     return k == ItemKind::kButton || k == ItemKind::kOwnerDrawButton;
@@ -146,7 +146,7 @@ std::vector<Role> Roles() {
 }
 
 TEST(QuenbarTemplate, EveryIdOfTheRoleTablesIsAControlOfItsKind) {
-    const DialogTemplate t = mainwnd::MakeQuenbarTemplate(res::kChinese);
+    const DialogTemplate t = mainwnd::MakeQuenbarTemplate(sys::kLangChinese);
     std::set<int> named;
     for (const Role& role : Roles()) {
         SCOPED_TRACE(role.name);
@@ -232,14 +232,14 @@ TEST(QuenbarTemplate, HiddenAndDisabledControls) {
             if (item.id == IDC_STATIC) continue;
             auto it = byId.find(item.id);
             const uint32_t want =
-                it == byId.end() ? 0 : (lang == res::kEnglish ? it->second->english : it->second->chinese);
+                it == byId.end() ? 0 : (lang == sys::kLangEnglish ? it->second->english : it->second->chinese);
             EXPECT_EQ(item.style & (res::kHidden | res::kDisabled), want) << item.id << " in " << lang;
         }
     }
 }
 
 TEST(QuenbarTemplate, StylesByKind) {
-    const DialogTemplate t = mainwnd::MakeQuenbarTemplate(res::kEnglish);
+    const DialogTemplate t = mainwnd::MakeQuenbarTemplate(sys::kLangEnglish);
     const uint32_t state = res::kHidden | res::kDisabled;
     for (const DialogItem& item : t.items) {
         SCOPED_TRACE(item.id);
@@ -271,8 +271,8 @@ TEST(QuenbarTemplate, StylesByKind) {
 }
 
 TEST(QuenbarTemplate, BothLanguagesHoldTheSameControls) {
-    const DialogTemplate en = mainwnd::MakeQuenbarTemplate(res::kEnglish);
-    const DialogTemplate zh = mainwnd::MakeQuenbarTemplate(res::kChinese);
+    const DialogTemplate en = mainwnd::MakeQuenbarTemplate(sys::kLangEnglish);
+    const DialogTemplate zh = mainwnd::MakeQuenbarTemplate(sys::kLangChinese);
     ASSERT_EQ(en.items.size(), zh.items.size());
     // Where the two variants have always differed in state.
     const std::set<int> stateDiffers = {IDC_PICTURE_TCP, IDC_SAVE_DSP, IDC_SAVE_PC,
@@ -290,9 +290,9 @@ TEST(QuenbarTemplate, BothLanguagesHoldTheSameControls) {
         }
         EXPECT_EQ(a.style & ~(res::kHidden | res::kDisabled), b.style & ~(res::kHidden | res::kDisabled));
         if (filterCaptions.count(a.id)) {
-            EXPECT_NE(a.text.In(res::kEnglish), b.text.In(res::kChinese));
+            EXPECT_NE(a.text.In(sys::kLangEnglish), b.text.In(sys::kLangChinese));
         } else {
-            EXPECT_EQ(a.text.In(res::kEnglish), b.text.In(res::kChinese)) << "the same Chinese captions";
+            EXPECT_EQ(a.text.In(sys::kLangEnglish), b.text.In(sys::kLangChinese)) << "the same Chinese captions";
         }
     }
 }
@@ -307,17 +307,17 @@ TEST(QuenbarTemplate, FilterCaptionsByLanguage) {
         {1741, "Type:", "类型："},     {1738, "Freq:", "频率:"},     {1739, "Freq:", "频率："},
         {1742, "Slope:", "斜率："},    {1743, "Slope:", "斜率："},
     };
-    const DialogTemplate en = mainwnd::MakeQuenbarTemplate(res::kEnglish);
-    const DialogTemplate zh = mainwnd::MakeQuenbarTemplate(res::kChinese);
+    const DialogTemplate en = mainwnd::MakeQuenbarTemplate(sys::kLangEnglish);
+    const DialogTemplate zh = mainwnd::MakeQuenbarTemplate(sys::kLangChinese);
     for (const Case& c : cases) {
-        EXPECT_EQ(en.Item(c.id)->text.In(res::kEnglish), c.english) << c.id;
-        EXPECT_EQ(zh.Item(c.id)->text.In(res::kChinese), c.chinese) << c.id;
+        EXPECT_EQ(en.Item(c.id)->text.In(sys::kLangEnglish), c.english) << c.id;
+        EXPECT_EQ(zh.Item(c.id)->text.In(sys::kLangChinese), c.chinese) << c.id;
     }
 }
 
 TEST(QuenbarTemplate, TemplateCaptions) {
-    const DialogTemplate t = mainwnd::MakeQuenbarTemplate(res::kEnglish);
-    auto text = [&](int id) { return t.Item(id)->text.In(res::kEnglish); };
+    const DialogTemplate t = mainwnd::MakeQuenbarTemplate(sys::kLangEnglish);
+    auto text = [&](int id) { return t.Item(id)->text.In(sys::kLangEnglish); };
     for (int k = 0; k < kBands; ++k) EXPECT_EQ(text(g_BandNumberLabelIds[k]), std::to_string(k + 1));
     for (int id : g_MuteButtonIds) EXPECT_EQ(text(id), "非静音") << "a mute button's text is its state";
     EXPECT_EQ(text(IDC_MASTER_MUTE), "非静音");
@@ -337,7 +337,7 @@ TEST(QuenbarTemplate, TemplateCaptions) {
 // The matrix as laid out for all twenty inputs: no two cells on one spot, each label on the row of its
 // input's cells.
 TEST(QuenbarTemplate, MatrixCellsDoNotOverlapAndLabelsNameTheirRows) {
-    const DialogTemplate t = mainwnd::MakeQuenbarTemplate(res::kChinese);
+    const DialogTemplate t = mainwnd::MakeQuenbarTemplate(sys::kLangChinese);
     std::set<std::pair<int, int>> corners;
     for (int c = 0; c < kChannels; ++c) {
         for (int j = 0; j < kInputs; ++j) {

@@ -69,8 +69,8 @@ TEST(ShellStrings, TextsInBothLanguages) {
     };
     const res::StringTable table = Registered();
     for (const Case& c : cases) {
-        EXPECT_EQ(table.Get(res::kEnglish, c.id), c.english) << c.id;
-        EXPECT_EQ(table.Get(res::kChinese, c.id), c.chinese) << c.id;
+        EXPECT_EQ(table.Get(sys::kLangEnglish, c.id), c.english) << c.id;
+        EXPECT_EQ(table.Get(sys::kLangChinese, c.id), c.chinese) << c.id;
     }
 }
 
@@ -85,11 +85,11 @@ TEST(ShellStrings, EveryIdTheTablesNameHasItsText) {
     for (int id : named) EXPECT_TRUE(table.Contains(id)) << id;
 
     for (int c = 0; c < kChannels; ++c)
-        EXPECT_EQ(table.Get(res::kChinese, kChannelTitleStringIds[c]), "CH" + std::to_string(c + 1));
+        EXPECT_EQ(table.Get(sys::kLangChinese, kChannelTitleStringIds[c]), "CH" + std::to_string(c + 1));
     // The AUX-3/AUX-4 pair is labelled higher number first.
-    EXPECT_EQ(table.Get(res::kEnglish, kInputLabelStringIds[14]), " AUX-4");
-    EXPECT_EQ(table.Get(res::kEnglish, kInputLabelStringIds[15]), " AUX-3");
-    EXPECT_EQ(table.Get(res::kEnglish, kInputLabelStringIds[17]), "Hi.10");
+    EXPECT_EQ(table.Get(sys::kLangEnglish, kInputLabelStringIds[14]), " AUX-4");
+    EXPECT_EQ(table.Get(sys::kLangEnglish, kInputLabelStringIds[15]), " AUX-3");
+    EXPECT_EQ(table.Get(sys::kLangEnglish, kInputLabelStringIds[17]), "Hi.10");
 }
 
 TEST(ShellStrings, RegisteringKeepsTextsAlreadyThere) {
@@ -97,8 +97,8 @@ TEST(ShellStrings, RegisteringKeepsTextsAlreadyThere) {
     table.Add({{IDS_ABOUT, "Info"}});
     mainwnd::RegisterShellStrings(table);
     mainwnd::RegisterShellStrings(table);
-    EXPECT_EQ(table.Get(res::kEnglish, IDS_ABOUT), "Info");
-    EXPECT_EQ(table.Get(res::kChinese, IDS_PEQ), "参数均衡");
+    EXPECT_EQ(table.Get(sys::kLangEnglish, IDS_ABOUT), "Info");
+    EXPECT_EQ(table.Get(sys::kLangChinese, IDS_PEQ), "参数均衡");
 }
 
 TEST(ShellStrings, SourceNames) {
