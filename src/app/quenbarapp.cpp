@@ -82,13 +82,12 @@ bool CQuenbarApp::InitInstance() {
     ui::Application application(std::move(backend), options_.config);
     if (options_.onApplication) options_.onApplication(application);
 
-    // The main window's own initialisation takes over this check once it exists; until then it runs here,
-    // where nothing has been started or shown yet either.
-    if (!IsFirstInstance(application)) return false;
-
     hid::HidapiBackend hidDevices;
     CQuenbarDlg mainWindow(&application);
     mainWindow.SetLinkConfig({&hidDevices, cl_.device.host, cl_.device.port});
+    // The window's start-up runs the check before any thread or timer exists; a second instance's window
+    // ends there and never shows.
+    mainWindow.SetInstanceCheck([this, &application] { return IsFirstInstance(application); });
     application.SetMainWindow(&mainWindow);
     if (mainWindow.DoModal() < 0) {
         ReportStartFailure(mainWindow.CreateError());

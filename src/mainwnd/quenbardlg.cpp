@@ -4,25 +4,49 @@
 #include <mutex>
 
 #include "device/status.h"
+#include "dialogs/dialoglogo.h"
 #include "mainwnd/linkmessages.h"
 #include "mainwnd/linkstrings.h"
+#include "mainwnd/mainresources.h"
+#include "mainwnd/quenbarids.h"
+#include "mainwnd/quenbartemplate.h"
+#include "mainwnd/shellstrings.h"
+#include "platform/res/dpi.h"
 #include "platform/ui/application.h"
+#include "res/stringids.h"
 #include "res/uilanguage.h"
+
+int g_ScreenDpiX = 96;
+int g_ScreenDpiY = 96;
+
+int DpiScale(int x) {
+    return res::DpiScale(x, g_ScreenDpiX);
+}
 
 namespace {
 constexpr unsigned kPollMs = 10;
+constexpr unsigned kGraphSyncMs = 120;
 constexpr unsigned kStatusMs = 300;
-// The skin's size at 96 DPI and its plain background, until the skinned window is drawn.
-constexpr int kSkinWidth = 1272;
-constexpr int kSkinHeight = 676;
 constexpr gfx::Color kBackground = gfx::Rgb(0x21, 0x2C, 0x3D);
 }  // namespace
 
-CQuenbarDlg::CQuenbarDlg(ui::Application* app) : ui::Dialog(nullptr, app), m_Link(*this, *this) {
-    mainwnd::RegisterLinkStrings();
-    const int dpi = App().Dpi();
-    SetInitialSize(kSkinWidth * dpi / 96, kSkinHeight * dpi / 96);
-    SetTitle("DSP Console");
+CQuenbarDlg::CQuenbarDlg(ui::Application* app)
+    : ui::TemplateDialog(IDD_QUENBAR_DIALOG, nullptr, app), m_Link(*this, *this), m_Spectrum(&App()) {
+    mainwnd::RegisterMainWindowResources(App());
+    // Dialog data exchange: these items are created as the members; the rest are subclassed by the set-up.
+    for (int c = 0; c < 8; ++c) BindItem(g_ChannelGainSliderIds[c], m_SliderGain[c]);
+    BindItem(IDC_MASTER_SLIDER, m_SliderMaster);
+    for (int k = 0; k < kBands; ++k) BindItem(g_BandSliderIds[k], m_SliderBand[k]);
+    BindItem(IDC_SPECTRUM, m_Spectrum);
+    BindItem(IDC_STATIC_SAVE_MODE, m_StaticSaveMode);
+    BindItem(IDC_STATIC_CUR_MODE, m_StaticCurMode);
+    BindItem(IDC_STATIC_SOURCE, m_StaticSource);
+    for (std::size_t i = 0; i < g_ComboIds.size(); ++i) BindItem(g_ComboIds[i], m_Combo[i]);
+    for (int c = 8; c < kChannels; ++c) {
+        BindItem(g_ChannelGainEditIds[c], m_EditGain[c]);
+        BindItem(g_DelayEditIds[c], m_EditDelay[c]);
+        BindItem(g_ChannelGainSliderIds[c], m_SliderGain[c]);
+    }
     SetBackground(kBackground);
 }
 
@@ -31,8 +55,76 @@ CQuenbarDlg::~CQuenbarDlg() {
 }
 
 bool CQuenbarDlg::OnInitDialog() {
-    StartLink();
-    return true;
+    Trace("base");
+    // 2: the system menu's About entry.
+    m_SysMenuAbout = res::LoadUiString(IDS_ABOUT);
+    Trace("system menu");
+    // 3: the window's icon comes from the desktop entry; nothing to set on the window here.
+    Trace("icon");
+    // 4: a second instance ends here, before any thread or timer exists, and never shows.
+    Trace("single instance");
+    if (m_InstanceCheck && !m_InstanceCheck()) {
+        EndDialog(ui::IDCANCEL);
+        return false;
+    }
+    ReadScreenDpi();
+    Trace("dpi");
+    g_MsgCaption = res::LoadUiString(res::IDS_ALERT);
+    Trace("caption");
+    m_DialogBrush = gfx::Brush::Solid(kBackground);
+    m_EditBrush = gfx::Brush::Solid(kBackground);
+    Trace("brushes");
+    SubclassDlgItem(IDC_EDIT_LOW_CUT, m_EditLowCut);
+    SubclassDlgItem(IDC_EDIT_HIGH_CUT, m_EditHighCut);
+    Trace("cut edits");
+    SetupGainSliders();
+    SetupSpeakerGainEdits();
+    SetupComboBoxes();
+    SetupMasterVolume();
+    SetupBandSliders();
+    SetupBandFreqEdits();
+    SetupBandGainEdits();
+    SetupBandQEdits();
+    PlaceCommandButtons();
+    SubclassDelayEdits();
+    PlaceTopBarButtons();
+    SetupStaticTexts();
+    Trace("set-up");
+    UpdateCurrentModeText();
+    UpdateSaveModeText();
+    UpdateSourceText();
+    Trace("status texts");
+    ResetAllControls();
+    Trace("reset");
+    m_Link.Start(m_LinkConfig);
+    Trace("threads");
+    SizeStatusPictures();
+    DrawUsbStatus();
+    DrawTcpStatus();
+    Trace("pictures");
+    SetTimer(TIMER_POLL, kPollMs);
+    SetTimer(TIMER_GRAPH_SYNC, kGraphSyncMs);
+    SetTimer(TIMER_STATUS, kStatusMs);
+    Trace("timers");
+    SetDlgItemText(IDC_STATIC_BUILD_TAG, std::string(kBuildTag));
+    Trace("build tag");
+    {
+        CDialogLogo chooser(&App());
+        chooser.DoModal();
+    }
+    Trace("chooser");
+    ApplyModelLayout();
+    Trace("layout");
+    SetDefID(IDC_CAPTION_FREQ);
+    if (ui::Window* caption = GetDlgItem(IDC_CAPTION_FREQ)) caption->SetFocus();
+    Trace("focus");
+    return false;
+}
+
+void CQuenbarDlg::ReadScreenDpi() {
+    // The backend's logical DPI (DSP_CONSOLE_DPI overrides it); 96 when it knows none.
+    const int dpi = App().Dpi();
+    g_ScreenDpiX = g_ScreenDpiY = dpi > 0 ? dpi : 96;
 }
 
 void CQuenbarDlg::StartLink() {
@@ -54,6 +146,22 @@ void CQuenbarDlg::OnClose() {
     EndDialog(ui::IDCANCEL);
 }
 
+// TIMER_GRAPH_SYNC's view of the window.
+void CQuenbarDlg::SetEditText(int id, const std::string& text) {
+    SetDlgItemText(id, text);
+}
+void CQuenbarDlg::SetGainSlider(int band, int code) {
+    if (band < 0 || band >= kBands) return;
+    m_SliderBand[band].SetPos(code);
+    m_SliderBand[band].Invalidate();
+}
+void CQuenbarDlg::RedrawControl(int id) {
+    if (ui::Window* w = GetDlgItem(id)) w->Invalidate();
+}
+void CQuenbarDlg::RedrawGraph() {
+    m_Spectrum.Invalidate();
+}
+
 ui::LRESULT CQuenbarDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
     switch (message) {
         case WM_DEVICE_IDENTIFIED:
@@ -73,7 +181,7 @@ ui::LRESULT CQuenbarDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPA
             KillTimer(TIMER_PUSH_CHANGES);
             return 0;
         default:
-            return ui::Dialog::WindowProc(message, wParam, lParam);
+            return ui::TemplateDialog::WindowProc(message, wParam, lParam);
     }
 }
 

@@ -1,20 +1,58 @@
 #pragma once
-// The main dialog. This part holds what the device link needs of it: the link's threads (started with the
-// window, stopped and joined before its members go), the link timers, and the handlers of the link's
-// messages. The dispatch threads reach it through DispatchTarget and LinkListener; every call that must
-// finish on the UI thread is a send, every notice a post.
+// The main dialog, on template 102. Its start-up runs in one fixed order (OnInitDialog); the link's threads
+// are started with the window and stopped and joined before its members go. The dispatch threads reach it
+// through DispatchTarget and LinkListener; every call that must finish on the UI thread is a send, every
+// notice a post.
+//
+// Until the program's own edit, slider and list classes exist, the members are the stock controls.
+#include <array>
 #include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "device/deviceimage.h"
 #include "device/devicelink.h"
 #include "device/dispatcher.h"
 #include "device/linklistener.h"
-#include "platform/ui/dialog.h"
+#include "controls/graphsync.h"
+#include "controls/spectrum.h"
+#include "device/eqmodel.h"
+#include "platform/gfx/pen.h"
+#include "platform/ui/combobox.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/static.h"
+#include "platform/ui/templatedialog.h"
+#include "platform/ui/trackbar.h"
 
-class CQuenbarDlg : public ui::Dialog, public device::DispatchTarget, public device::LinkListener {
+// The screen's DPI as the start-up read it (96 until then); the window's geometry follows its band.
+extern int g_ScreenDpiX;
+extern int g_ScreenDpiY;
+// x x g_ScreenDpiX / 96, truncated.
+int DpiScale(int x);
+
+class CQuenbarDlg : public ui::TemplateDialog,
+                    public device::DispatchTarget,
+                    public device::LinkListener,
+                    public controls::GraphSyncControls {
   public:
     explicit CQuenbarDlg(ui::Application* app = nullptr);
     ~CQuenbarDlg() override;
+
+    // ---- Construction and start-up ----
+    // The single-instance check of the start-up: false for a second instance, which then ends before any
+    // thread or timer starts and never shows its window. Without one, every instance is the first.
+    void SetInstanceCheck(std::function<bool()> check) { m_InstanceCheck = std::move(check); }
+    // The start-up's steps as they ran, by name, for tests.
+    const std::vector<std::string>& InitTrace() const { return m_InitTrace; }
+    const std::string& SystemMenuAboutText() const { return m_SysMenuAbout; }
+    CSpectrum& Spectrum() { return m_Spectrum; }
+
+    // GraphSyncControls (TIMER_GRAPH_SYNC).
+    void SetEditText(int id, const std::string& text) override;
+    void SetGainSlider(int band, int code) override;
+    void RedrawControl(int id) override;
+    void RedrawGraph() override;
 
     // Where the link looks for the device; set before the window starts.
     void SetLinkConfig(const device::LinkConfig& config) { m_LinkConfig = config; }
@@ -56,12 +94,40 @@ class CQuenbarDlg : public ui::Dialog, public device::DispatchTarget, public dev
     void UsbRemoved() override;
 
   protected:
+    // ---- Construction and start-up ----
     bool OnInitDialog() override;
+    void ReadScreenDpi();
+    // The reset of every value and control; its own part of the window.
+    void ResetAllControls();
+
+    // ---- Geometry (set-up steps, in the start-up's order, and the DPI-only layout steps) ----
+    void SetupGainSliders();
+    void SetupSpeakerGainEdits();
+    void SetupComboBoxes();
+    void SetupMasterVolume();
+    void SetupBandSliders();
+    void SetupBandFreqEdits();
+    void SetupBandGainEdits();
+    void SetupBandQEdits();
+    void PlaceCommandButtons();
+    void SubclassDelayEdits();
+    void PlaceTopBarButtons();
+    void SetupStaticTexts();
+    void SizeStatusPictures();
+    void PlaceDelayCaption();
+    void PlaceStripCaptions();
+    void PlaceMasterScaleLabels();
+    void DrawMasterScale(gfx::Canvas& canvas);
+    // Places item id at rect (client pixels); sizes only when rect's position is to stay.
+    void PlaceItem(int id, const gfx::Rect& rect);
+    void SizeItem(int id, gfx::Size size);
+
     void OnTimer(ui::UINT_PTR id) override;
     void OnOK() override {}
     void OnCancel() override {}
     void OnClose() override;
     void OnDestroy() override { StopLink(); }
+    void Trace(const char* step) { m_InitTrace.emplace_back(step); }
 
     // Steps that later parts of the window fill in.
     virtual void ApplyModelLayout() { ++m_LayoutsApplied; }
@@ -113,6 +179,36 @@ class CQuenbarDlg : public ui::Dialog, public device::DispatchTarget, public dev
     int m_InputSourceShown = 1;
     int m_UsbConnectedShown = 0;
     int m_UpgradeTextHold = 0;
+
+    // ---- Members of the window, in the original's order ----
+    std::array<ui::Edit, kChannels> m_EditDelay;  // CH1..CH12
+    std::array<ui::TrackBar, kChannels> m_SliderGain;
+    std::array<ui::Edit, kChannels> m_EditGain;
+    ui::TrackBar m_SliderMaster;
+    ui::Edit m_EditMaster;
+    std::array<ui::TrackBar, kBands> m_SliderBand;  // band k + 1 at index k
+    std::array<ui::Edit, kBands> m_EditFre;
+    std::array<ui::Edit, kBands> m_EditFreqGain;
+    std::array<ui::Edit, kBands> m_EditQ;
+    ui::Edit m_EditLowCut;
+    ui::Edit m_EditHighCut;
+    gfx::Font m_BandEditFont;
+    gfx::Brush m_DialogBrush;
+    gfx::Brush m_EditBrush;
+    CSpectrum m_Spectrum;
+    int m_bPeqMode = 1;
+    ui::Static m_StaticSaveMode;
+    ui::Static m_StaticCurMode;
+    ui::Static m_StaticSource;
+    std::array<ui::ComboBox, 10> m_Combo;  // in the order of g_ComboIds
+    gfx::Font m_LabelFont;
+    gfx::Font m_LabelFont2;
+    gfx::Font m_DelayLabelFont;
+    int m_DelayCalcDistance[kChannels] = {};
+
+    std::function<bool()> m_InstanceCheck;
+    std::vector<std::string> m_InitTrace;
+    std::string m_SysMenuAbout;  // the system menu's About entry, empty without string 101
     // The upgrade start waits for the user's file choice: no transfer runs yet, so nothing times out.
     bool m_ChoosingUpgradeFile = false;
     std::string m_UpgradeText;  // the (hidden) upgrade static's text

@@ -42,6 +42,9 @@ void CQuenbarDlg::OnTimer(ui::UINT_PTR id) {
         case TIMER_PUSH_CHANGES:
             OnPushChangesTick();
             break;
+        case TIMER_GRAPH_SYNC:
+            controls::GraphSyncTick(m_Spectrum, *this);
+            break;
         case TIMER_STATUS:
             OnStatusTick();
             break;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "device/status.h"
+#include "dialogs/dialoglogo.h"
 #include "dialogs/loadpercent.h"
 #include "mainwnd/quenbardlg.h"
 #include "platform/backend/headless.h"
@@ -96,6 +97,11 @@ class QuenbarAppTest : public ::testing::Test {
                 return ui::IDOK;
             });
             app.SetModalObserver([this](ui::Window& w) {
+                // The start-up's model chooser is left at once; the main window is what counts.
+                if (!dynamic_cast<CQuenbarDlg*>(&w)) {
+                    static_cast<ui::Dialog&>(w).EndDialog(ui::IDCANCEL);
+                    return;
+                }
                 ++windowsShown_;
                 // While the first instance runs, nobody else gets the lock.
                 sys::InstanceLock probe(LockPath());
@@ -206,16 +212,16 @@ TEST_F(QuenbarAppTest, TheChosenLanguageReachesTemplateDialogsAndTheFileDialog) 
             // From the running main window: a template dialog, then the firmware file choice (the builtin
             // dialog: no responder). Each is read and cancelled as it appears.
             app.SetModalObserver([&](ui::Window& w) {
-                if (auto* files = dynamic_cast<ui::FileDialog*>(&w)) {
+                if (auto* main = dynamic_cast<CQuenbarDlg*>(&w)) {
+                    ui::TemplateDialog(kTestTemplate, main, &app).DoModal();
+                    main->LoadUpgradeFile();
+                } else if (auto* files = dynamic_cast<ui::FileDialog*>(&w)) {
                     shown["file title"] = files->GetWindowText();
                     shown["file name label"] = files->GetDlgItemText(ui::FileDialog::kNameLabel);
                     shown["file cancel"] = files->GetDlgItemText(ui::IDCANCEL);
                 } else if (auto* dialog = dynamic_cast<ui::TemplateDialog*>(&w)) {
                     shown["template caption"] = dialog->GetWindowText();
                     shown["template label"] = dialog->GetDlgItemText(kTestLabel);
-                } else if (auto* main = dynamic_cast<CQuenbarDlg*>(&w)) {
-                    ui::TemplateDialog(kTestTemplate, main, &app).DoModal();
-                    main->LoadUpgradeFile();
                 }
                 static_cast<ui::Dialog&>(w).EndDialog(ui::IDCANCEL);
             });
@@ -305,6 +311,7 @@ TEST_F(QuenbarAppTest, TheQuitEventEndsTheProgressDialogAndTheProgramWithZero) {
     bool progressReturned = false;
     options.onApplication = [&](ui::Application& app) {
         app.SetModalObserver([&](ui::Window& w) {
+            if (dynamic_cast<CDialogLogo*>(&w)) return static_cast<ui::Dialog&>(w).EndDialog(ui::IDOK);
             ++windowsShown_;
             if (dynamic_cast<CQuenbarDlg*>(&w)) {
                 app.Post([&app, &progressReturned] {

@@ -1,0 +1,43 @@
+#include "mainwnd/quenbargeometry.h"
+
+#include "mainwnd/quenbarids.h"
+
+namespace mainwnd::geo {
+
+const std::array<ButtonPlace, kCommandButtons> kCommandButtonPlaces = {{
+    {IDC_RESET_ALL, {{{1171, 233}, {1334, 296}, {1670, 350}, {2006, 406}, {2170, 462}}}},
+    {IDC_EQ_MODE, {{{1171, 263}, {1334, 335}, {1670, 401}, {2006, 462}, {2170, 528}}}},
+    {IDC_RESET_EQ, {{{1171, 293}, {1334, 374}, {1670, 452}, {2006, 518}, {2170, 594}}}},
+    {IDC_BYPASS_ALL, {{{1171, 323}, {1334, 413}, {1670, 503}, {2006, 574}, {2170, 660}}}},
+    {IDC_SOURCE_BUTTON, {{{1171, 406}, {1334, 524}, {1670, 638}, {2006, 726}, {2170, 842}}}},
+}};
+
+ScaleLabels MasterScaleLabels(int band) {
+    constexpr std::array<int, kScaleMarks> y1{66, 106, 146, 186};
+    constexpr std::array<int, kScaleMarks> y5{132, 207, 282, 357};
+    ScaleLabels s{Between(1162, 2159, band), Between(1234, 2295, band), {}, {Between(30, 54, band), Between(16, 32, band)}};
+    for (int i = 0; i < kScaleMarks; ++i) s.y[i] = Between(y1[i], y5[i], band);
+    return s;
+}
+
+gfx::Point InputVolumeButton(int band) {
+    return Between({17, 373}, {26, 774}, band);
+}
+gfx::Point SceneButton(int band) {
+    return Between({1171, 373}, {2170, 774}, band);
+}
+gfx::Point DelayCalcButton(int band) {
+    return Between({17, 406}, {26, 842}, band);
+}
+
+gfx::Point ChannelNameCaption(int band) {
+    return Between({14, 454}, {19, 934}, band);
+}
+gfx::Point LinkCaption(int band) {
+    return Between({10, 477}, {14, 981}, band);
+}
+gfx::Point PhaseCaption(int band) {
+    return Between({58, 477}, {105, 981}, band);
+}
+
+}  // namespace mainwnd::geo
