@@ -53,6 +53,8 @@ class ComboBox : public Control {
     bool PreTranslateMessage(MSG& msg) override;
 
   protected:
+    // The drop list's colour step (CTLCOLOR_LISTBOX) goes on to the combo's parent.
+    const gfx::Brush* OnCtlColor(gfx::Canvas& canvas, Window* control, int kind) override;
     void OnPaint(gfx::Canvas& canvas) override;
     bool OnEraseBkgnd(gfx::Canvas&) override { return true; }
     void OnLButtonDown(unsigned keys, gfx::Point p) override;
