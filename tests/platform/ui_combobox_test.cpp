@@ -201,8 +201,9 @@ class OwnerParent : public NoticeParent {
     }
     bool OnDrawItem(int, DrawItemStruct& dis) override {
         if (dis.itemState & ODS_COMBOBOXEDIT) return true;
-        steps.push_back("draw " + std::to_string(dis.itemID) + ((dis.itemState & ODS_SELECTED) ? " sel" : "") +
-                        " h" + std::to_string(dis.rcItem.Height()));
+        steps.push_back("draw " + std::to_string(dis.itemID) +
+                        ((dis.itemState & ODS_SELECTED) ? " sel" : "") + " h" +
+                        std::to_string(dis.rcItem.Height()));
         return true;
     }
     const gfx::Brush* OnCtlColor(gfx::Canvas& canvas, Window* control, int kind) override {
