@@ -67,8 +67,12 @@ TEST_P(BothLinks, MissingBlockLeavesTheReadOpenUntilItIsRepeated) {
     ASSERT_TRUE(device::StartFullRead());
     ASSERT_TRUE(
         WaitFor([&] { return stand->CountReceived(CMD_READ_MODE) == 1 && g_Progress.load() == 999; }));
-    std::this_thread::sleep_for(50ms);
+    // The names asked for now are answered after every block of the read: once they are in, each block was
+    // handled, and the read is still open.
+    ASSERT_TRUE(device::RequestNames());
+    ASSERT_TRUE(WaitFor([&] { return target.namesChanged.load() == kChannels; }));
     EXPECT_EQ(target.imagesLoaded, 0);
+    EXPECT_EQ(device::GetPendingRead(), device::PendingRead::FullRead);
     ASSERT_TRUE(device::ResendPendingRead());  // what the watchdog does
     ASSERT_TRUE(WaitFor([&] { return target.routingLoaded.load() == 1; }));
     EXPECT_EQ(ConsoleImage(), stand->MainImage());
