@@ -2,6 +2,7 @@
 
 #include "device/commands.h"
 #include "device/devicemodel.h"
+#include "device/frames.h"
 #include "device/sendtodevice.h"
 #include "linkfixture.h"
 
@@ -108,6 +109,18 @@ TEST_F(LinkE2eTest, UsbRemovalDuringAReadEndsTheProgress) {
     Identify();
     EXPECT_EQ(target.identified, 2);
     FullRead();
+}
+
+// The overrun box reaches the listener of the link that runs, and nothing once it stopped.
+TEST_F(LinkE2eTest, OverrunNoticesGoToTheRunningLinksListener) {
+    const std::vector<std::uint8_t> overlong(kTcpMaxPayload + 1, CMD_WRITE_DEVICE_IMAGE);
+    const auto send = [&] { return device::SendToDevice(std::uint8_t(overlong.size()), overlong.data()); };
+    StartTcp();
+    EXPECT_FALSE(send());
+    EXPECT_EQ(target.notices, 1);
+    link.Stop();
+    EXPECT_FALSE(send());
+    EXPECT_EQ(target.notices, 1);
 }
 
 TEST_F(LinkE2eTest, TcpDropReconnects) {
