@@ -54,6 +54,7 @@ class CQuenbarDlg : public ui::Dialog, public device::DispatchTarget, public dev
     void UsbUnknownProduct() override;
     void UsbUpgradeDeviceOpened() override;
     void UsbRemoved() override;
+    void LinkNotice(const device::Notice& notice) override;
 
   protected:
     bool OnInitDialog() override;
