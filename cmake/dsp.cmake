@@ -54,6 +54,10 @@ set(dsp_test_pch_headers <gtest/gtest.h> <algorithm> <atomic> <chrono> <cstdint>
 
 # dsp_test_program(TARGET LABELS LIBS...): the settings a GoogleTest program shares with the others.
 function(dsp_test_program target labels)
+  if(NOT TARGET test_programs)
+    add_custom_target(test_programs)  # every test program, without the other programs of the tree
+  endif()
+  add_dependencies(test_programs ${target})
   target_link_libraries(${target} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main Threads::Threads)
   target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
