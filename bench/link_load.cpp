@@ -33,6 +33,7 @@ struct Target : device::DispatchTarget, device::LinkListener {
     void UsbUnknownProduct() override {}
     void UsbUpgradeDeviceOpened() override {}
     void UsbRemoved() override {}
+    void LinkNotice(const device::Notice&) override {}
     Clock::time_point identifiedAt;
     std::atomic<bool> loaded{false};
 };

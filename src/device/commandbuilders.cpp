@@ -101,12 +101,4 @@ bool SendRoutingImageChunk(int addr, int n) {
     return SendChunk(CMD_WRITE_ROUTING_IMAGE, g_RoutingImage, SAVE_PARA_2_END, addr, n);
 }
 
-bool SendStoreMode() {
-    if (g_StoreModeRequest.load() != 1) return true;
-    const std::uint8_t payload[] = {CMD_STORE_MODE, std::uint8_t(g_CurrentModeSlot.load())};
-    if (TrySendToDevice(sizeof payload, payload) == SendResult::RingFull) return false;
-    g_StoreModeRequest = 0;
-    return true;
-}
-
 }  // namespace device

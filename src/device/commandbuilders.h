@@ -24,9 +24,4 @@ bool SendUpgradeChecksum();  // FE checksum
 bool SendDeviceImageChunk(int addr, int n);
 bool SendRoutingImageChunk(int addr, int n);
 
-// When a scene store was requested: 0D slot. The request is cleared once the command was handled (queued or
-// dropped by the upgrade filter); a full transmit ring leaves it pending for the next tick, and only then is
-// false returned.
-bool SendStoreMode();
-
 }  // namespace device

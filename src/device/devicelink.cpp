@@ -2,6 +2,7 @@
 
 #include "device/dispatchthreads.h"
 #include "device/linkevents.h"
+#include "device/notice.h"
 #include "device/status.h"
 #include "device/tcptransport.h"
 #include "device/usbtransport.h"
@@ -23,9 +24,11 @@ void DeviceLink::DropTcp() {
     if (tcp_) tcp_->Drop();
 }
 
-void DeviceLink::Start(const LinkConfig& config) {
+void DeviceLink::Start(const LinkConfig& config, LinkClock clock) {
     Stop();
     group_ = std::make_unique<sys::WorkerGroup>();
+    SetLinkClock(std::move(clock));
+    SetNoticeSink([this](const Notice& notice) { listener_.LinkNotice(notice); });
     const auto tcpState = [this] { return TcpState(); };
     if (!config.host.empty()) {
         tcp_ = std::make_unique<TcpTransport>(config.host, config.port, rxCountdown_);
@@ -45,6 +48,9 @@ void DeviceLink::Stop() {
     group_->RequestStop();
     if (tcp_) tcp_->Shutdown();  // wakes a thread blocked in recv
     group_->Join();
+    // Both may point into the window and its application, which can go once the link has stopped.
+    SetNoticeSink(nullptr);
+    SetLinkClock(nullptr);
     group_.reset();
     usb_.reset();  // closes the device, clears g_UsbConnected
     tcp_.reset();  // closes the socket

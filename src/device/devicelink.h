@@ -9,6 +9,7 @@
 
 #include "device/dispatcher.h"
 #include "device/linklistener.h"
+#include "device/linkstate.h"
 #include "device/rxcountdown.h"
 #include "platform/hid/backend.h"
 #include "platform/sys/workergroup.h"
@@ -31,7 +32,8 @@ class DeviceLink {
     DeviceLink(const DeviceLink&) = delete;
     DeviceLink& operator=(const DeviceLink&) = delete;
 
-    void Start(const LinkConfig& config);
+    // clock: the application's clock, which the link's timed rules read while it runs (see SetLinkClock).
+    void Start(const LinkConfig& config, LinkClock clock = {});
     // Any pending cross-thread send must be released by the caller first (the window layer does so at stop).
     void Stop();
     bool Running() const { return group_ != nullptr; }

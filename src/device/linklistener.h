@@ -1,6 +1,8 @@
 #pragma once
 // What the transports tell the main window besides the dispatched messages. Each call is made on a worker
-// thread and must not wait for the UI thread: the window posts what it has to do.
+// thread (LinkNotice on any thread) and must not wait for the UI thread: the window posts what it has to do.
+#include "device/notice.h"
+
 namespace device {
 
 class LinkListener {
@@ -12,6 +14,9 @@ class LinkListener {
     virtual void UsbUpgradeDeviceOpened() = 0;
     // The open USB device went away; the status values were already cleared: stop the difference sync.
     virtual void UsbRemoved() = 0;
+    // A box the link asks for (a command too long for its link's frame), from whichever thread queued the
+    // command, the UI thread included: post it, never show it here.
+    virtual void LinkNotice(const Notice& notice) = 0;
 };
 
 }  // namespace device

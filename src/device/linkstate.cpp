@@ -1,6 +1,6 @@
 #include "device/linkstate.h"
 
-#include <chrono>
+#include <mutex>
 
 std::atomic<int> g_LoadWatchdogTicks{0};
 
@@ -9,6 +9,8 @@ namespace device {
 namespace {
 std::atomic<int> g_PendingRead{int(PendingRead::None)};
 std::atomic<std::int64_t> g_UpgradeActivityMs{0};
+std::mutex g_ClockMutex;
+LinkClock g_Clock;
 }  // namespace
 
 PendingRead GetPendingRead() {
@@ -19,9 +21,14 @@ void SetPendingRead(PendingRead read) {
     g_PendingRead = int(read);
 }
 
-std::int64_t SteadyNowMs() {
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+void SetLinkClock(LinkClock clock) {
+    std::lock_guard lock(g_ClockMutex);
+    g_Clock = std::move(clock);
+}
+
+std::int64_t LinkNowMs() {
+    std::lock_guard lock(g_ClockMutex);
+    return g_Clock ? g_Clock() : 0;
 }
 
 std::int64_t UpgradeActivityMs() {
@@ -29,7 +36,7 @@ std::int64_t UpgradeActivityMs() {
 }
 
 void MarkUpgradeActivity() {
-    g_UpgradeActivityMs = SteadyNowMs();
+    g_UpgradeActivityMs = LinkNowMs();
 }
 
 void ResetLinkState() {

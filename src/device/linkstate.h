@@ -4,6 +4,7 @@
 // thread's timers read them.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 
 // TIMER_LOAD_WATCHDOG ticks since the last received image block.
 extern std::atomic<int> g_LoadWatchdogTicks;
@@ -21,12 +22,19 @@ enum class PendingRead : int {
 PendingRead GetPendingRead();
 void SetPendingRead(PendingRead read);
 
-// Milliseconds on the steady clock when the firmware transfer last moved (its start or an answered request).
+// The clock the link's timed rules run on, in milliseconds: the application's clock, handed over when the
+// link starts (DeviceLink::Start) and taken back when it stops, so the window's timers and the link measure
+// time alike, and tests move both with the application's clock. Without one the link's time stands at 0.
+// Any thread may read it.
+using LinkClock = std::function<std::int64_t()>;
+void SetLinkClock(LinkClock clock);
+std::int64_t LinkNowMs();
+
+// When the firmware transfer last moved (its start or an answered request), on the link's clock.
 std::int64_t UpgradeActivityMs();
 void MarkUpgradeActivity();
-std::int64_t SteadyNowMs();
 
-// Start values of everything above.
+// Start values of everything above but the clock.
 void ResetLinkState();
 
 }  // namespace device

@@ -1,6 +1,7 @@
 #pragma once
-// Message boxes the link asks for. The link has no window: it hands each notice to a sink that the window
-// installs (and posts to the UI thread); without a sink a notice is dropped.
+// Message boxes the link asks for. The link has no window: it hands each notice to a sink. A running
+// DeviceLink installs one that passes the notice to its LinkListener (the main window, which posts the box
+// to the UI thread); without a sink a notice is dropped.
 #include <functional>
 #include <string>
 

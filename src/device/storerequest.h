@@ -8,8 +8,9 @@ namespace device {
 void RequestStore(int slot);
 // Drops a pending request (a read of the device's settings started).
 void CancelStore();
-// When a store was requested: 0D slot (the kept one; the slot in use for a request made without one). The request is cleared once handled (queued, or dropped by the
-// upgrade filter); a full ring leaves it pending and returns false.
+// When a store was requested: 0D slot (the kept one; the slot in use for a request made without one). The
+// request is cleared once handled (queued, or dropped by the upgrade filter); a full ring leaves it pending
+// and returns false.
 bool SendPendingStore();
 
 }  // namespace device

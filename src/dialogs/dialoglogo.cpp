@@ -12,7 +12,8 @@ constexpr unsigned kPeriodMs = 5;
 
 CDialogLogo::CDialogLogo(ui::Application* app) : ui::Dialog(nullptr, app) {
     SetInitialSize(360, 240);
-    AddCommand(IDC_LOGO_CONFIRM, [this](int) { OnOK(); }, ui::BN_CLICKED);
+    AddCommand(
+        IDC_LOGO_CONFIRM, [this](int) { OnOK(); }, ui::BN_CLICKED);
 }
 
 int CDialogLogo::ModelOfOption(int option) {

@@ -128,7 +128,8 @@ void CQuenbarDlg::ReadScreenDpi() {
 }
 
 void CQuenbarDlg::StartLink() {
-    m_Link.Start(m_LinkConfig);
+    // The link's timed rules run on the application's clock, like the window's timers.
+    m_Link.Start(m_LinkConfig, [&app = App()] { return app.Now(); });
     SetTimer(TIMER_POLL, kPollMs);
     SetTimer(TIMER_STATUS, kStatusMs);
 }
@@ -219,4 +220,9 @@ void CQuenbarDlg::UsbUpgradeDeviceOpened() {
 }
 void CQuenbarDlg::UsbRemoved() {
     PostMessage(WM_USB_REMOVED);
+}
+// Any thread, the UI thread included: a plain box, shown later by the UI loop, so the queuing thread never
+// waits for it.
+void CQuenbarDlg::LinkNotice(const device::Notice& notice) {
+    App().PostMessageBox(notice.text, "", ui::MB_OK);
 }

@@ -92,6 +92,7 @@ class CQuenbarDlg : public ui::TemplateDialog,
     void UsbUnknownProduct() override;
     void UsbUpgradeDeviceOpened() override;
     void UsbRemoved() override;
+    void LinkNotice(const device::Notice& notice) override;
 
   protected:
     // ---- Construction and start-up ----

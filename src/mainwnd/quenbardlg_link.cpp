@@ -170,8 +170,7 @@ void CQuenbarDlg::OnStatusTick() {
     // A transfer the device left (lost link, or 10 s without a request) ends as failed.
     if (g_UpgradeRunning.load() == 1 && !m_ChoosingUpgradeFile) {
         const bool linkUp = g_UsbConnected.load() == 1 || m_Link.TcpState() != 0;
-        if (!linkUp || device::SteadyNowMs() - device::UpgradeActivityMs() > kUpgradeSilenceMs)
-            EndAbortedUpgrade();
+        if (!linkUp || App().Now() - device::UpgradeActivityMs() > kUpgradeSilenceMs) EndAbortedUpgrade();
     }
     const std::string updating = res::LoadUiString(IDS_UPDATING);
     const std::string updated = res::LoadUiString(IDS_UPDATED);

@@ -76,10 +76,6 @@ TEST_F(CommandBuilderTest, PayloadOfEveryBuilder) {
          [] { g_FirmwareChecksum = 0xA7; },
          [] { return device::SendUpgradeChecksum(); },
          {0xFE, 0xA7}},
-        {"store mode",
-         [] { g_StoreModeRequest = 1, g_CurrentModeSlot = 6; },
-         [] { return device::SendStoreMode(); },
-         {0x0D, 0x06}},
         {"mode name",
          [] {
              g_CurrentModeSlot = 2;
@@ -181,21 +177,6 @@ TEST_F(CommandBuilderTest, NameIndexOutsideItsTableSendsNothing) {
     EXPECT_FALSE(device::SendModeName());
     EXPECT_TRUE(TakeTcpPayloads().empty());
     g_RenameChannel = 0;
-}
-
-TEST_F(CommandBuilderTest, StoreRequestIsSentOnceAndSurvivesAFullRing) {
-    EXPECT_TRUE(device::SendStoreMode());  // nothing requested
-    EXPECT_TRUE(g_TcpTxRing.Empty());
-
-    for (int i = 0; i < 49; ++i) ASSERT_TRUE(device::RequestNames());
-    g_StoreModeRequest = 1;
-    EXPECT_FALSE(device::SendStoreMode());
-    EXPECT_EQ(g_StoreModeRequest, 1);
-    DrainAll();
-    EXPECT_TRUE(device::SendStoreMode());
-    EXPECT_EQ(g_StoreModeRequest, 0);
-    EXPECT_TRUE(device::SendStoreMode());
-    EXPECT_EQ(TakeTcpPayloads().size(), 1u);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include "device/commands.h"
 #include "device/images.h"
 #include "device/sendtodevice.h"
-#include "device/storerequest.h"
 #include "linktest.h"
 
 namespace {
@@ -78,14 +77,6 @@ TEST_F(DiffSyncTest, AFullRingKeepsTheChunkForTheNextTick) {
     EXPECT_TRUE(device::SyncChangedChunks().deviceChunkSent);
     std::lock_guard lock(g_ImageMutex);
     EXPECT_EQ(std::memcmp(g_DeviceImage, g_DeviceImageShadow, EQ_USER_PARA_NUM), 0);
-}
-
-TEST_F(DiffSyncTest, StoreKeepsItsSlot) {
-    device::RequestStore(5);
-    g_CurrentModeSlot = 2;  // a status reply in between
-    EXPECT_TRUE(device::SendPendingStore());
-    EXPECT_EQ(TakeTcpPayloads(), (std::vector<std::vector<std::uint8_t>>{{CMD_STORE_MODE, 5}}));
-    EXPECT_EQ(g_StoreModeRequest, 0);
 }
 
 }  // namespace

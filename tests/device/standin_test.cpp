@@ -110,6 +110,28 @@ TEST(StandIn, WritesStoreAndRecall) {
     EXPECT_EQ(d.CountReceived(CMD_WRITE_DEVICE_IMAGE), 2);
 }
 
+TEST(StandIn, LogKeepsTheLastCommandsAndCountsThemAll) {
+    DeviceStandIn d;
+    standin::Faults f;
+    f.silent = true;  // no answers to build: only the log is exercised
+    d.SetFaults(f);
+    const int n = int(standin::CommandLog::kKept) * 3 + 5;
+    for (int i = 0; i < n; ++i)
+        Ask(d, {std::uint8_t(i % 2 ? CMD_QUERY_STATUS : CMD_REQUEST_NAMES), std::uint8_t(i)});
+    EXPECT_EQ(d.ReceivedTotal(), std::uint64_t(n));
+    EXPECT_EQ(d.CountReceived(CMD_QUERY_STATUS), n / 2);
+    EXPECT_EQ(d.CountReceived(CMD_REQUEST_NAMES), n - n / 2);
+    const auto log = d.Log();
+    ASSERT_EQ(log.size(), standin::CommandLog::kKept);
+    EXPECT_EQ(log.front().seq, std::uint64_t(n) - standin::CommandLog::kKept);
+    EXPECT_EQ(log.back().seq, std::uint64_t(n - 1));
+    EXPECT_EQ(log.back().payload, (std::vector<std::uint8_t>{CMD_REQUEST_NAMES, std::uint8_t(n - 1)}));
+    d.ClearLog();
+    EXPECT_EQ(d.ReceivedTotal(), 0u);
+    EXPECT_EQ(d.CountReceived(CMD_QUERY_STATUS), 0);
+    EXPECT_TRUE(d.Log().empty());
+}
+
 TEST(StandIn, FirmwareConversationOverTcp) {
     DeviceStandIn d;
     EXPECT_EQ(Payloads(Ask(d, {CMD_ENTER_UPGRADE})),

@@ -2,6 +2,7 @@
 
 #include "device/commands.h"
 #include "device/devicemodel.h"
+#include "device/frames.h"
 #include "device/sendtodevice.h"
 #include "linkfixture.h"
 
@@ -67,8 +68,12 @@ TEST_P(BothLinks, MissingBlockLeavesTheReadOpenUntilItIsRepeated) {
     ASSERT_TRUE(device::StartFullRead());
     ASSERT_TRUE(
         WaitFor([&] { return stand->CountReceived(CMD_READ_MODE) == 1 && g_Progress.load() == 999; }));
-    std::this_thread::sleep_for(50ms);
+    // The names asked for now are answered after every block of the read: once they are in, each block was
+    // handled, and the read is still open.
+    ASSERT_TRUE(device::RequestNames());
+    ASSERT_TRUE(WaitFor([&] { return target.namesChanged.load() == kChannels; }));
     EXPECT_EQ(target.imagesLoaded, 0);
+    EXPECT_EQ(device::GetPendingRead(), device::PendingRead::FullRead);
     ASSERT_TRUE(device::ResendPendingRead());  // what the watchdog does
     ASSERT_TRUE(WaitFor([&] { return target.routingLoaded.load() == 1; }));
     EXPECT_EQ(ConsoleImage(), stand->MainImage());
@@ -104,6 +109,18 @@ TEST_F(LinkE2eTest, UsbRemovalDuringAReadEndsTheProgress) {
     Identify();
     EXPECT_EQ(target.identified, 2);
     FullRead();
+}
+
+// The overrun box reaches the listener of the link that runs, and nothing once it stopped.
+TEST_F(LinkE2eTest, OverrunNoticesGoToTheRunningLinksListener) {
+    const std::vector<std::uint8_t> overlong(kTcpMaxPayload + 1, CMD_WRITE_DEVICE_IMAGE);
+    const auto send = [&] { return device::SendToDevice(std::uint8_t(overlong.size()), overlong.data()); };
+    StartTcp();
+    EXPECT_FALSE(send());
+    EXPECT_EQ(target.notices, 1);
+    link.Stop();
+    EXPECT_FALSE(send());
+    EXPECT_EQ(target.notices, 1);
 }
 
 TEST_F(LinkE2eTest, TcpDropReconnects) {

@@ -50,9 +50,10 @@ class LinkTarget : public device::DispatchTarget, public device::LinkListener {
     void UsbUnknownProduct() override { ++unknownProducts; }
     void UsbUpgradeDeviceOpened() override { ++upgradeRequests; }
     void UsbRemoved() override { ++removals; }
+    void LinkNotice(const device::Notice&) override { ++notices; }
 
     std::atomic<int> identified{0}, imagesLoaded{0}, routingLoaded{0}, namesChanged{0}, upgradeRequests{0},
-        saves{0}, unknownProducts{0}, removals{0};
+        saves{0}, unknownProducts{0}, removals{0}, notices{0};
     std::atomic<bool> namesRequested{false};
 };
 

@@ -3,6 +3,7 @@
 #include "device/commandbuilders.h"
 #include "device/commands.h"
 #include "device/devicemodel.h"
+#include "device/frames.h"
 #include "device/sendtodevice.h"
 #include "device/storerequest.h"
 #include "dialogs/dialoglogo.h"
@@ -12,6 +13,9 @@
 namespace {
 
 using namespace std::chrono_literals;
+
+constexpr int kStatusTickMs = 300;       // TIMER_STATUS
+constexpr int kWatchdogRepeatMs = 1000;  // ten TIMER_LOAD_WATCHDOG ticks without a block
 
 class BothLinksWindow : public WindowE2eTest, public ::testing::WithParamInterface<bool> {};
 
@@ -48,6 +52,36 @@ TEST_P(BothLinksWindow, ConnectIdentifyReadAndSync) {
     EXPECT_EQ(progressShown.load(), 1);  // the full read runs once per connection
 }
 
+// A command too long for its link's frame is dropped and its box is posted: neither the UI thread nor a
+// worker that queued it waits for the box, which the UI loop shows later.
+TEST_P(BothLinksWindow, OverlongCommandShowsTheOverrunBoxFromTheUiLoop) {
+    const bool overUsb = GetParam();
+    Start(overUsb);
+    ASSERT_TRUE(RunUntil([&] { return overUsb ? g_UsbConnected.load() == 1 : dlg->Link().TcpState() == 1; }));
+    const std::string text = overUsb ? "USB发送buff越界!" : "串口发送buff越界： 1234";
+    const std::vector<std::uint8_t> overlong(overUsb ? kUsbMaxPayload + 1 : kTcpMaxPayload + 1,
+                                             CMD_WRITE_DEVICE_IMAGE);
+    const auto send = [&] {
+        EXPECT_EQ(device::TrySendToDevice(std::uint8_t(overlong.size()), overlong.data()),
+                  device::SendResult::TooLong);
+    };
+    send();  // on the UI thread
+    EXPECT_TRUE(boxes.Boxes().empty());
+    std::thread(send).join();  // on another thread, as a dispatch thread would
+    EXPECT_TRUE(boxes.Boxes().empty());
+    app.RunUntilIdle();
+    ASSERT_EQ(boxes.Boxes().size(), 2u);
+    for (const ui::MessageBoxRecord& box : boxes.Boxes()) {
+        EXPECT_EQ(box.text, text);
+        EXPECT_EQ(box.caption, "");
+        EXPECT_EQ(box.flags, unsigned(ui::MB_OK));
+    }
+    // The link goes on: the next status query is answered.
+    const int polls = stand->CountReceived(CMD_QUERY_STATUS);
+    ASSERT_TRUE(RunUntil([&] { return stand->CountReceived(CMD_QUERY_STATUS) > polls; }));
+    EXPECT_EQ(stand->CountReceived(CMD_WRITE_DEVICE_IMAGE), 0);
+}
+
 TEST_P(BothLinksWindow, SceneSaveStoresTheWholeSceneAndRecallLoadsIt) {
     Start(GetParam());
     Synchronise();
@@ -76,6 +110,10 @@ TEST_P(BothLinksWindow, MissingBlockMakesTheWatchdogRepeatTheRead) {
     f.missingBlockReads = 1;
     stand->SetFaults(f);
     stand->InjectOutOfRangeValues();
+    // The read stops short of completing at its last block; a second later (on the application's clock,
+    // jumped from inside the progress dialog's loop) the watchdog repeats it.
+    auto jump = When([&] { return g_Progress.load() == 999; },
+                     [&] { app.Post([&] { app.Headless()->AdvanceClock(kWatchdogRepeatMs); }); });
     Synchronise();
     EXPECT_EQ(stand->CountReceived(CMD_READ_MODE), 2);
     // The model holds what the second read brought, repaired.
@@ -124,8 +162,10 @@ TEST_F(WindowE2eTest, UsbRemovalDuringAReadEndsTheProgressAndBringsBackTheChoose
     // (After a status tick has seen the link: a device gone before that one is never shown as lost.)
     auto unplug = When([&] { return stand->CountReceived(CMD_READ_MODE) == 1; },
                        [&] {
-                           std::this_thread::sleep_for(400ms);
-                           usb->Unplug();
+                           app.Post([&] {
+                               app.Headless()->AdvanceClock(kStatusTickMs);
+                               usb->Unplug();
+                           });
                        });
     auto replug = When([&] { return choosersShown.load() == 1; },
                        [&] {
@@ -158,7 +198,21 @@ TEST_F(WindowE2eTest, SilentDeviceEndsWithImportFailed) {
     standin::Faults f;
     f.silentReads = 100;
     stand->SetFaults(f);
-    ASSERT_TRUE(RunUntil([&] { return !boxes.Boxes().empty(); }, 15s));
+    // The watchdog gives up after 7 s without a block; it runs on the application's clock, so the clock
+    // jumps there, from inside the progress dialog's loop.
+    int boxesAt6s = -1, boxesAt7s = -1;
+    auto jump = When([&] { return stand->CountReceived(CMD_READ_MODE) == 1; },
+                     [&] {
+                         app.Post([&] {
+                             app.Headless()->AdvanceClock(6500);
+                             boxesAt6s = int(boxes.Boxes().size());
+                             app.Headless()->AdvanceClock(1000);
+                             boxesAt7s = int(boxes.Boxes().size());
+                         });
+                     });
+    ASSERT_TRUE(RunUntil([&] { return boxesAt7s >= 0 && stand->CountReceived(CMD_READ_MODE) >= 4; }));
+    EXPECT_EQ(boxesAt6s, 0);
+    ASSERT_EQ(boxesAt7s, 1);
     EXPECT_EQ(boxes.Boxes()[0].text, "Import failed");
     EXPECT_EQ(stand->CountReceived(CMD_READ_MODE), 4);  // the request and three resends
     EXPECT_EQ(g_Progress, 1000u);
@@ -211,10 +265,27 @@ TEST_F(WindowE2eTest, ADeviceSilentForTenSecondsEndsTheUpgradeAsFailed) {
                             f.silent = true;
                             stand->SetFaults(f);
                         });
+    // The transfer's progress dialog is up once CMD_UPGRADE_START went out: the clock jumps from inside its
+    // loop, to just short of ten silent seconds and then past them.
+    int boxesShortOf10s = -1, runningShortOf10s = -1, boxesPast10s = -1;
+    auto jump = When([&] { return stand->CountReceived(CMD_UPGRADE_START) == 1; },
+                     [&] {
+                         app.Post([&] {
+                             app.Headless()->AdvanceClock(9500);
+                             boxesShortOf10s = int(boxes.Boxes().size());
+                             runningShortOf10s = g_UpgradeRunning.load();
+                             app.Headless()->AdvanceClock(1000);
+                             boxesPast10s = int(boxes.Boxes().size());
+                         });
+                     });
     device::SendSingleByteCommand(CMD_ENTER_UPGRADE);
-    ASSERT_TRUE(RunUntil([&] { return !boxes.Boxes().empty(); }, 20s));
+    ASSERT_TRUE(RunUntil([&] { return boxesPast10s >= 0; }));
+    EXPECT_EQ(boxesShortOf10s, 0);
+    EXPECT_EQ(runningShortOf10s, 1);
+    ASSERT_EQ(boxesPast10s, 1);
     EXPECT_EQ(boxes.Boxes()[0].text, "Upgrade failed!");
     EXPECT_EQ(g_UpgradeRunning, 0);
+    EXPECT_EQ(g_Progress, 1000u);
     EXPECT_EQ(stand->CountReceived(CMD_UPGRADE_START), 1);
     // Ordinary commands go out again.
     const int polls = stand->CountReceived(CMD_QUERY_STATUS);

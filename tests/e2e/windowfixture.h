@@ -1,6 +1,8 @@
 #pragma once
 // The main dialog with its link against the stand-in, on the headless backend with the real clock (the
-// link's threads run in real time, so the window's timers must too).
+// link's threads run in real time, so the window's timers must too). A timed rule (the load watchdog, the
+// upgrade's silence) is not waited for: the test jumps the application's clock with AdvanceClock, which the
+// link reads too.
 #include <gtest/gtest.h>
 
 #include <atomic>

@@ -16,22 +16,19 @@ class DrawingParent : public NoticeParent {
     std::vector<gfx::Color> text_at_draw;
     gfx::Color step_text = gfx::Rgb(254, 254, 254);
 
-    LRESULT WindowProc(UINT m, WPARAM w, LPARAM l) override {
-        if (m == WM_CTLCOLORBTN) {
-            auto* canvas = reinterpret_cast<gfx::Canvas*>(w);
-            canvas->SetTextColor(step_text);
-            canvas->SetBkMode(gfx::BkMode::kTransparent);
-            return BrushResult(NullBrush());
-        }
-        if (m == WM_DRAWITEM) {
-            auto* dis = reinterpret_cast<DrawItemStruct*>(l);
-            draws.push_back(*dis);
-            text_at_draw.push_back(dis->canvas->TextColor());
-            dis->canvas->FillRect(
-                dis->rcItem, (dis->itemState & ODS_SELECTED) ? gfx::Rgb(0, 0, 255) : gfx::Rgb(90, 90, 90));
-            return 1;
-        }
-        return NoticeParent::WindowProc(m, w, l);
+  protected:
+    const gfx::Brush* OnCtlColor(gfx::Canvas& canvas, Window* control, int kind) override {
+        if (kind != CTLCOLOR_BTN) return NoticeParent::OnCtlColor(canvas, control, kind);
+        canvas.SetTextColor(step_text);
+        canvas.SetBkMode(gfx::BkMode::kTransparent);
+        return NullBrush();
+    }
+    bool OnDrawItem(int, DrawItemStruct& dis) override {
+        draws.push_back(dis);
+        text_at_draw.push_back(dis.canvas->TextColor());
+        dis.canvas->FillRect(dis.rcItem,
+                             (dis.itemState & ODS_SELECTED) ? gfx::Rgb(0, 0, 255) : gfx::Rgb(90, 90, 90));
+        return true;
     }
 };
 

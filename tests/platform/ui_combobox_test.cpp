@@ -156,22 +156,19 @@ class HoverCombo : public ComboBox {
   public:
     using ComboBox::ComboBox;
     int hovered = -1;
-    LRESULT WindowProc(UINT m, WPARAM w, LPARAM l) override {
-        if (m == WM_CTLCOLORLISTBOX && l) {
-            auto* list = reinterpret_cast<Window*>(l);
-            const int count = static_cast<int>(list->SendMessage(LB_GETCOUNT));
+
+  protected:
+    const gfx::Brush* OnCtlColor(gfx::Canvas& canvas, Window* control, int kind) override {
+        if (auto* list = dynamic_cast<ListBox*>(control); list && kind == CTLCOLOR_LISTBOX) {
             const gfx::Point p = list->ScreenToClient(GetCursorPos(App()));
-            for (int i = 0; i < count; ++i) {
-                gfx::Rect r;
-                if (list->SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r)) !=
-                        -1 &&
-                    r.Contains(p)) {
+            for (int i = 0; i < list->GetCount(); ++i) {
+                if (list->GetItemRect(i).Contains(p)) {
                     hovered = i;
                     break;
                 }
             }
         }
-        return ComboBox::WindowProc(m, w, l);
+        return ComboBox::OnCtlColor(canvas, control, kind);
     }
 };
 
@@ -196,26 +193,23 @@ class OwnerParent : public NoticeParent {
     using NoticeParent::NoticeParent;
     std::vector<std::string> steps;
 
-    LRESULT WindowProc(UINT m, WPARAM w, LPARAM l) override {
-        if (m == WM_MEASUREITEM) {
-            auto* mis = reinterpret_cast<MeasureItemStruct*>(l);
-            steps.push_back("measure");
-            mis->itemHeight = 30;
-            return 1;
-        }
-        if (m == WM_DRAWITEM) {
-            auto* dis = reinterpret_cast<DrawItemStruct*>(l);
-            if (dis->itemState & ODS_COMBOBOXEDIT) return 1;
-            steps.push_back("draw " + std::to_string(dis->itemID) +
-                            ((dis->itemState & ODS_SELECTED) ? " sel" : "") + " h" +
-                            std::to_string(dis->rcItem.Height()));
-            return 1;
-        }
-        if (m == WM_CTLCOLORLISTBOX) {
-            steps.push_back("color");
-            return BrushResult(&brush_);
-        }
-        return NoticeParent::WindowProc(m, w, l);
+  protected:
+    bool OnMeasureItem(int, MeasureItemStruct& mis) override {
+        steps.push_back("measure");
+        mis.itemHeight = 30;
+        return true;
+    }
+    bool OnDrawItem(int, DrawItemStruct& dis) override {
+        if (dis.itemState & ODS_COMBOBOXEDIT) return true;
+        steps.push_back("draw " + std::to_string(dis.itemID) +
+                        ((dis.itemState & ODS_SELECTED) ? " sel" : "") + " h" +
+                        std::to_string(dis.rcItem.Height()));
+        return true;
+    }
+    const gfx::Brush* OnCtlColor(gfx::Canvas& canvas, Window* control, int kind) override {
+        if (kind != CTLCOLOR_LISTBOX) return NoticeParent::OnCtlColor(canvas, control, kind);
+        steps.push_back("color");
+        return &brush_;
     }
 
   private:

@@ -144,5 +144,21 @@ TEST(UiTimerRealClock, ALateLoopGetsOneTickNotABacklog) {
     EXPECT_EQ(n, 1);
 }
 
+// With the real clock, AdvanceClock jumps ahead as the virtual clock does, without waiting in real time.
+TEST(UiTimerRealClock, AdvanceClockJumpsWithATickPerPeriod) {
+    Application app(std::make_unique<HeadlessBackend>(HeadlessBackend::Clock::kReal));
+    LogWindow w(&app, nullptr, "w");
+    w.CreateTopLevel(gfx::RectFromSize(0, 0, 10, 10), "w");
+    int n = 0;
+    w.on = [&](UINT m, WPARAM, LPARAM) -> LRESULT { return m == WM_TIMER ? (++n, 0) : 0; };
+    w.SetTimer(1, 100);
+    const auto realStart = std::chrono::steady_clock::now();
+    const int64_t before = app.Now();
+    app.Headless()->AdvanceClock(100000);
+    EXPECT_EQ(n, 1000);
+    EXPECT_GE(app.Now() - before, 100000);
+    EXPECT_LT(std::chrono::steady_clock::now() - realStart, std::chrono::seconds(50));
+}
+
 }  // namespace
 }  // namespace ui::testing

@@ -56,8 +56,12 @@ class TypedWindow : public Window {
         Log("Wheel " + std::to_string(keys) + " " + std::to_string(delta) + " " + Pt(screen));
         return true;
     }
-    void OnLButtonDown(unsigned keys, gfx::Point p) override { Log("LDown " + std::to_string(keys) + " " + Pt(p)); }
-    void OnMouseMove(unsigned keys, gfx::Point p) override { Log("Move " + std::to_string(keys) + " " + Pt(p)); }
+    void OnLButtonDown(unsigned keys, gfx::Point p) override {
+        Log("LDown " + std::to_string(keys) + " " + Pt(p));
+    }
+    void OnMouseMove(unsigned keys, gfx::Point p) override {
+        Log("Move " + std::to_string(keys) + " " + Pt(p));
+    }
     void OnSetFocus(Window* old) override { Log("SetFocus " + Name(old)); }
     void OnKillFocus(Window* next) override { Log("KillFocus " + Name(next)); }
     void OnCaptureChanged(Window* gaining) override { Log("CaptureChanged " + Name(gaining)); }
@@ -120,7 +124,8 @@ TEST_F(WindowProcTest, EachMessageReachesItsTypedHandlerWithItsArgumentsCracked)
     // The colour step's brush is the message's result.
     const gfx::Brush brush = gfx::Brush::Solid(gfx::Rgb(1, 2, 3));
     w.brush = &brush;
-    EXPECT_EQ(w.SendMessage(WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(&canvas), ptr(&ctl)), BrushResult(&brush));
+    EXPECT_EQ(w.SendMessage(WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(&canvas), ptr(&ctl)),
+              BrushResult(&brush));
 }
 
 // A control that records the owner-draw steps reflected back to it.
@@ -142,8 +147,9 @@ TEST_F(WindowProcTest, TheDefaultsKeepWindowsBehaviour) {
     gfx::Bitmap bitmap(4, 4);
     gfx::Canvas canvas(bitmap);
     // The colour step answers the system brush (0); a notice nobody takes is not handled.
-    EXPECT_EQ(top.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(&canvas), reinterpret_cast<LPARAM>(&ctl)),
-              0);
+    EXPECT_EQ(
+        top.SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(&canvas), reinterpret_cast<LPARAM>(&ctl)),
+        0);
     NMHDR hdr{&ctl, 1058, 1};
     EXPECT_EQ(top.SendMessage(WM_NOTIFY, 1058, reinterpret_cast<LPARAM>(&hdr)), 0);
     // Owner draw and measure go back to the control (reflection).
@@ -165,9 +171,11 @@ TEST_F(WindowProcTest, ACommandRangeGivesEveryIdInItsRangeToOneHandlerWithItsOwn
     w.take_commands = false;
     std::vector<int> bands, any_code;
     // 31 band buttons, clicks only; one id for any notice.
-    w.AddCommandRange(1201, 1231, [&](int id) { bands.push_back(id); }, BN_CLICKED);
+    w.AddCommandRange(
+        1201, 1231, [&](int id) { bands.push_back(id); }, BN_CLICKED);
     w.AddCommand(1300, [&](int id) { any_code.push_back(id); });
-    for (int id = 1195; id <= 1240; ++id) w.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), BN_CLICKED));
+    for (int id = 1195; id <= 1240; ++id)
+        w.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), BN_CLICKED));
     std::vector<int> expected;
     for (int id = 1201; id <= 1231; ++id) expected.push_back(id);
     EXPECT_EQ(bands, expected);

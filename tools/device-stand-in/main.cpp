@@ -62,14 +62,17 @@ int main(int argc, char** argv) {
     std::signal(SIGTERM, OnSignal);
     std::printf("device-stand-in: %s on 127.0.0.1:%u\n", device.VersionText().c_str(), server.Port());
     std::fflush(stdout);
-    std::size_t logged = 0;
+    std::uint64_t printed = 0;  // sequence number of the next command to print
     while (!g_Stop) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        if (device.LogSize() == logged) continue;
-        const auto log = device.Log();
-        for (; logged < log.size(); ++logged) {
-            const auto& p = log[logged].payload;
-            std::fprintf(stderr, "rx %02X len %zu\n", p[0], p.size());
+        if (device.ReceivedTotal() == printed) continue;
+        for (const standin::Received& r : device.Log()) {
+            if (r.seq < printed) continue;
+            // The log holds only the last commands: say how many went by unprinted.
+            if (r.seq > printed)
+                std::fprintf(stderr, "rx ... %llu more\n", (unsigned long long)(r.seq - printed));
+            std::fprintf(stderr, "rx %02X len %zu\n", r.payload[0], r.payload.size());
+            printed = r.seq + 1;
         }
     }
     server.Stop();

@@ -122,7 +122,7 @@ Outcome DeviceStandIn::Handle(Via via, const std::uint8_t* p, int len) {
     std::lock_guard lock(mutex_);
     Outcome out;
     if (len < 1) return out;
-    log_.push_back({via, std::vector<std::uint8_t>(p, p + len)});
+    log_.Add(via, p, len);
     if (faults_.disconnectAfter >= 0 && via == Via::Tcp) {
         if (faults_.disconnectAfter == 0) {
             faults_.disconnectAfter = -1;
@@ -307,20 +307,19 @@ Faults DeviceStandIn::GetFaults() const {
 }
 std::vector<Received> DeviceStandIn::Log() const {
     std::lock_guard lock(mutex_);
-    return log_;
+    return log_.Entries();
 }
-std::size_t DeviceStandIn::LogSize() const {
+std::uint64_t DeviceStandIn::ReceivedTotal() const {
     std::lock_guard lock(mutex_);
-    return log_.size();
+    return log_.Total();
 }
 int DeviceStandIn::CountReceived(std::uint8_t code) const {
     std::lock_guard lock(mutex_);
-    return int(
-        std::count_if(log_.begin(), log_.end(), [&](const Received& r) { return r.payload[0] == code; }));
+    return log_.Count(code);
 }
 void DeviceStandIn::ClearLog() {
     std::lock_guard lock(mutex_);
-    log_.clear();
+    log_.Clear();
 }
 std::vector<std::uint8_t> DeviceStandIn::ReceivedFirmware() const {
     std::lock_guard lock(mutex_);

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace standin {
+#include "device-stand-in/commandlog.h"
 
-enum class Via { Usb, Tcp };
+namespace standin {
 
 struct Options {
     std::string modelCode = "0NC";  // characters 0..2 of the version text
@@ -41,11 +41,6 @@ struct Outcome {
     std::vector<Message> messages;
     bool disconnect = false;  // TCP: drop the connection after sending
     enum class Restart { None, AsUpgradeDevice, AsNormalDevice } restart = Restart::None;
-};
-
-struct Received {
-    Via via;
-    std::vector<std::uint8_t> payload;
 };
 
 constexpr int kMainImageSize = 3163;
@@ -86,9 +81,11 @@ class DeviceStandIn {
     void SetFaults(const Faults& faults);
     Faults GetFaults() const;
 
+    // The last commands received (at most CommandLog::kKept), oldest first.
     std::vector<Received> Log() const;
-    std::size_t LogSize() const;
-    // The number of logged commands with this code.
+    // Commands received since the last ClearLog, including those the log no longer holds.
+    std::uint64_t ReceivedTotal() const;
+    // The number of commands with this code received since the last ClearLog.
     int CountReceived(std::uint8_t code) const;
     void ClearLog();
 
@@ -123,7 +120,7 @@ class DeviceStandIn {
     int saveSlot_ = 0;
     std::uint8_t flags_ = 0;
     Faults faults_;
-    std::vector<Received> log_;
+    CommandLog log_;
     std::vector<std::uint8_t> firmware_;
     int upgradeBlockSize_ = 0;
     bool firmwareVerified_ = false;

@@ -24,7 +24,17 @@ void HeadlessBackend::DestroyNative(NativeWindow* native) {
 int64_t HeadlessBackend::Now() const {
     if (clock_ == Clock::kVirtual) return virtual_now_.load();
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start_)
-        .count();
+               .count() +
+           real_skipped_.load();
+}
+
+void HeadlessBackend::MoveClockTo(int64_t t) {
+    if (clock_ == Clock::kVirtual) {
+        if (t > virtual_now_.load()) virtual_now_.store(t);
+        return;
+    }
+    const int64_t ahead = t - Now();
+    if (ahead > 0) real_skipped_ += ahead;
 }
 
 void HeadlessBackend::Wake() {
@@ -39,7 +49,8 @@ void HeadlessBackend::Wait(std::optional<int64_t> deadline, WaitKind) {
     std::unique_lock lock(mutex_);
     if (clock_ == Clock::kReal) {
         if (deadline)
-            cv_.wait_until(lock, start_ + std::chrono::milliseconds(*deadline), [&] { return woken_; });
+            cv_.wait_until(lock, start_ + std::chrono::milliseconds(*deadline - real_skipped_.load()),
+                           [&] { return woken_; });
         else
             cv_.wait(lock, [&] { return woken_; });
         woken_ = false;
@@ -65,20 +76,15 @@ void HeadlessBackend::Wait(std::optional<int64_t> deadline, WaitKind) {
 
 void HeadlessBackend::AdvanceClock(int64_t ms) {
     const int64_t target = Now() + ms;
-    if (clock_ == Clock::kReal) {
-        app_->RunModalLoop([&] { return Now() >= target; });
-        app_->RunUntilIdle();
-        return;
-    }
     for (;;) {
         app_->RunUntilIdle();
         const auto next = app_->NextTimerDeadline();
         if (next && *next <= target) {
-            if (*next > virtual_now_.load()) virtual_now_.store(*next);
+            MoveClockTo(*next);
             continue;
         }
         // A modal loop run meanwhile may have carried the clock past the target; it never goes back.
-        if (virtual_now_.load() < target) virtual_now_.store(target);
+        MoveClockTo(target);
         app_->RunUntilIdle();
         return;
     }

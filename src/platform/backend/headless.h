@@ -30,7 +30,9 @@ struct HeadlessNative : NativeWindow {
 // timer deadline to timer deadline up to its target, running everything due at each step; a modal loop with
 // nothing to do jumps it to the next deadline. A modal loop with no timer and nothing queued waits (in real
 // time) for another thread, and aborts the program after the stall limit instead of hanging. With the real
-// clock the backend waits like a display backend would (for tests with worker threads that need real time).
+// clock the backend waits like a display backend would (for tests with worker threads that need real time);
+// AdvanceClock still jumps it, in the same steps, while real time goes on underneath, so a timed rule of the
+// UI (a 10 s silence) is tested without waiting for it.
 class HeadlessBackend : public Backend {
   public:
     enum class Clock { kVirtual, kReal };
@@ -61,7 +63,8 @@ class HeadlessBackend : public Backend {
     void SetStallLimit(std::chrono::milliseconds limit) { stall_limit_ = limit; }
     int Presents() const { return presents_; }
 
-    // Runs the loop until the clock has moved ms forward and everything due by then is done (UI thread).
+    // Runs the loop until the clock has moved ms forward and everything due by then is done (UI thread). The
+    // clock steps from timer deadline to timer deadline, so each timer ticks once per period passed.
     void AdvanceClock(int64_t ms);
     // Runs everything ready now without moving the clock.
     void RunPending();
@@ -92,9 +95,12 @@ class HeadlessBackend : public Backend {
     void Mouse(InputEvent::Type type, gfx::Point screen, int button);
     void Key(InputEvent::Type type, unsigned vk, unsigned modifiers);
     static HeadlessNative& Record(NativeWindow& native) { return static_cast<HeadlessNative&>(native); }
+    // Sets the clock to t unless it is there already: it never goes back.
+    void MoveClockTo(int64_t t);
 
     Clock clock_;
     std::atomic<int64_t> virtual_now_{0};
+    std::atomic<int64_t> real_skipped_{0};  // the real clock: how far AdvanceClock moved it ahead
     std::chrono::steady_clock::time_point start_;
     int dpi_ = 96;
     int presents_ = 0;

@@ -143,7 +143,8 @@ void Application::Dispatch(QueueItem& item) {
         }
         case QueueItem::Kind::kPost:
             // Posts reach disabled windows too (a window below a modal dialog keeps its posts).
-            if (Window* w = FromHandle(item.target)) input_.Route(MSG{w, item.message, item.wParam, item.lParam}, false);
+            if (Window* w = FromHandle(item.target))
+                input_.Route(MSG{w, item.message, item.wParam, item.lParam}, false);
             return;
     }
 }

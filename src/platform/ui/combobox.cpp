@@ -152,9 +152,6 @@ LRESULT ComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SHOWWINDOW:
             if (!wParam) Close(false);  // a hidden combo keeps no open list
             return Control::WindowProc(message, wParam, lParam);
-        case WM_CTLCOLORLISTBOX:
-            // The drop list asks its combo, which asks its own parent.
-            return GetParent() ? GetParent()->SendMessage(message, wParam, lParam) : 0;
         case CB_GETCOUNT:
             return GetCount();
         case CB_GETCURSEL:
@@ -164,6 +161,13 @@ LRESULT ComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return Control::WindowProc(message, wParam, lParam);
     }
+}
+
+const gfx::Brush* ComboBox::OnCtlColor(gfx::Canvas& canvas, Window* control, int kind) {
+    // The drop list asks its combo, which asks its own parent.
+    if (kind != CTLCOLOR_LISTBOX || !GetParent()) return Control::OnCtlColor(canvas, control, kind);
+    return BrushOfResult(GetParent()->SendMessage(WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(&canvas),
+                                                  reinterpret_cast<LPARAM>(control)));
 }
 
 int ComboBox::MeasureListItems() {

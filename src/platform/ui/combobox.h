@@ -75,6 +75,8 @@ class ComboBox : public Control {
     // under the pointer, or the current one), disabled.
     virtual void PaintItem(gfx::Canvas& canvas, int index, const gfx::Rect& rect, const PaintState& state);
 
+    // The drop list's colour step (CTLCOLOR_LISTBOX) goes on to the combo's parent.
+    const gfx::Brush* OnCtlColor(gfx::Canvas& canvas, Window* control, int kind) override;
     void OnPaint(gfx::Canvas& canvas) override;
     bool OnEraseBkgnd(gfx::Canvas&) override { return true; }
     void OnLButtonDown(unsigned keys, gfx::Point p) override;

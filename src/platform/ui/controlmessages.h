@@ -112,5 +112,8 @@ inline const gfx::Brush* NullBrush() {
 inline LRESULT BrushResult(const gfx::Brush* brush) {
     return reinterpret_cast<LRESULT>(brush);
 }
+inline const gfx::Brush* BrushOfResult(LRESULT result) {
+    return reinterpret_cast<const gfx::Brush*>(result);
+}
 
 }  // namespace ui

@@ -35,9 +35,9 @@ class InputRouter {
     // The one route of every queued message (posts and input): the pre-translate steps of msg.hwnd and then
     // of its parents, any of which may consume it, then msg.hwnd's handler. The message stays addressed to
     // msg.hwnd whatever a pre-translate step does to the focus. Input to a window inside a disabled one (a
-    // window below a modal dialog) is dropped; input to a disabled window itself passes the pre-translate steps
-    // and reaches no handler, so a key to a disabled control that holds the focus can still move the focus on.
-    // Returns whether the handler ran and the window still exists.
+    // window below a modal dialog) is dropped; input to a disabled window itself passes the pre-translate
+    // steps and reaches no handler, so a key to a disabled control that holds the focus can still move the
+    // focus on. Returns whether the handler ran and the window still exists.
     bool Route(MSG msg, bool input);
     // Dispatches one queued input event; target is the window a key or wheel was addressed to when queued.
     void Deliver(const InputEvent& e, Window* target);

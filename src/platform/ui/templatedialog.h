@@ -24,10 +24,10 @@ namespace ui {
  *
  * The dialog answers its controls' colour step through Window's OnCtlColor (its own background asks
  * CTLCOLOR_DLG too), draws owner-drawn items in OnDrawItem and measures them in OnMeasureItem; the defaults
- * hand combo and list items back to the control (reflection). Enter sends IDOK and Esc IDCANCEL (Dialog); each dialog decides in
- * OnOK / OnCancel or its command handler what they do. Tab moves through the tab stops and selects an edit's
- * whole text, as does the first focus after OnInitDialog returns true. A dialog dragged by its client area
- * answers HTCAPTION from OnNcHitTest.
+ * hand combo and list items back to the control (reflection). Enter sends IDOK and Esc IDCANCEL (Dialog);
+ * each dialog decides in OnOK / OnCancel or its command handler what they do. Tab moves through the tab stops
+ * and selects an edit's whole text, as does the first focus after OnInitDialog returns true. A dialog dragged
+ * by its client area answers HTCAPTION from OnNcHitTest.
  */
 class TemplateDialog : public Dialog {
   public:

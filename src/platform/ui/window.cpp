@@ -208,7 +208,8 @@ bool Window::IsWindowVisible() const {
 }
 
 bool Window::EnableWindow(bool enable) {
-    if (IsCreated() && !app_->IsUiThread()) return OnUiThread([this, enable] { return EnableWindow(enable); });
+    if (IsCreated() && !app_->IsUiThread())
+        return OnUiThread([this, enable] { return EnableWindow(enable); });
     AssertUi(app_, "EnableWindow");
     const bool was_disabled = !IsWindowEnabled();
     if (enable == !was_disabled) return was_disabled;

@@ -157,7 +157,8 @@ class Window {
     // A handler for every command whose id lies in first..last and whose notice code is `code` (any code with
     // kAnyNotice). It gets the command's id. Entries are tried in the order they were added, after OnCommand.
     static constexpr unsigned kAnyNotice = ~0u;
-    void AddCommandRange(int first, int last, std::function<void(int id)> handler, unsigned code = kAnyNotice);
+    void AddCommandRange(int first, int last, std::function<void(int id)> handler,
+                         unsigned code = kAnyNotice);
     void AddCommand(int id, std::function<void(int id)> handler, unsigned code = kAnyNotice) {
         AddCommandRange(id, id, std::move(handler), code);
     }

@@ -61,8 +61,8 @@ LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                        ? 1
                        : 0;
         case WM_MEASUREITEM:
-            return lParam &&
-                           OnMeasureItem(static_cast<int>(wParam), *reinterpret_cast<MeasureItemStruct*>(lParam))
+            return lParam && OnMeasureItem(static_cast<int>(wParam),
+                                           *reinterpret_cast<MeasureItemStruct*>(lParam))
                        ? 1
                        : 0;
         case WM_CLOSE:
