@@ -27,6 +27,8 @@ namespace {
 constexpr unsigned kPollMs = 10;
 constexpr unsigned kGraphSyncMs = 120;
 constexpr unsigned kStatusMs = 300;
+constexpr int kSkinWidth = 1272;
+constexpr int kSkinHeight = 676;
 constexpr gfx::Color kBackground = gfx::Rgb(0x21, 0x2C, 0x3D);
 }  // namespace
 
@@ -52,6 +54,16 @@ CQuenbarDlg::CQuenbarDlg(ui::Application* app)
 
 CQuenbarDlg::~CQuenbarDlg() {
     StopLink();
+}
+
+void CQuenbarDlg::CreateItems() {
+    ui::TemplateDialog::CreateItems();
+    // The skin's size, DpiScale(1272) x DpiScale(676), rather than the template's units at this DPI, which
+    // round differently from band to band; centred where the template's size was.
+    const int dpi = App().Dpi();
+    const gfx::Rect r = GetWindowRect();
+    const int w = res::DpiScale(kSkinWidth, dpi), h = res::DpiScale(kSkinHeight, dpi);
+    MoveWindow(gfx::RectFromSize(r.left + (r.Width() - w) / 2, r.top + (r.Height() - h) / 2, w, h), false);
 }
 
 bool CQuenbarDlg::OnInitDialog() {

@@ -97,6 +97,8 @@ class CQuenbarDlg : public ui::TemplateDialog,
   protected:
     // ---- Construction and start-up ----
     bool OnInitDialog() override;
+    // The template's items, then the window sized to the skin at the screen's DPI.
+    void CreateItems() override;
     void ReadScreenDpi();
     // The reset of every value and control; its own part of the window.
     void ResetAllControls();
@@ -119,6 +121,10 @@ class CQuenbarDlg : public ui::TemplateDialog,
     void PlaceStripCaptions();
     void PlaceMasterScaleLabels();
     void DrawMasterScale(gfx::Canvas& canvas);
+
+    // ---- Painting ----
+    void OnPaint(gfx::Canvas& canvas) override;
+    bool OnEraseBkgnd(gfx::Canvas& canvas) override;
     // Places item id at rect (client pixels); sizes only when rect's position is to stay.
     void PlaceItem(int id, const gfx::Rect& rect);
     void SizeItem(int id, gfx::Size size);
@@ -131,7 +137,8 @@ class CQuenbarDlg : public ui::TemplateDialog,
     void Trace(const char* step) { m_InitTrace.emplace_back(step); }
 
     // Steps that later parts of the window fill in.
-    virtual void ApplyModelLayout() { ++m_LayoutsApplied; }
+    // The layout pass for g_DeviceModel: so far its steps that depend on the DPI band alone.
+    virtual void ApplyModelLayout();
     virtual void UpdateSaveModeText() {}
     virtual void UpdateCurrentModeText() {}
     virtual void RedrawSourceControls() {}

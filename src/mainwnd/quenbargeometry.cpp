@@ -23,8 +23,9 @@ ScaleLabels MasterScaleLabels(int band) {
 gfx::Point InputVolumeButton(int band) {
     return Between({17, 373}, {26, 774}, band);
 }
+// The scene button stands in the column of the buttons right of the grid, where 96 and 192 DPI put it.
 gfx::Point SceneButton(int band) {
-    return Between({1171, 373}, {2170, 774}, band);
+    return {kCommandButtonPlaces[0].at[band].x, Between(373, 774, band)};
 }
 gfx::Point DelayCalcButton(int band) {
     return Between({17, 406}, {26, 842}, band);

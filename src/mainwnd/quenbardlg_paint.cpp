@@ -1,0 +1,53 @@
+// The window's own paint: the background skin of the UI language stretched over the client area, then the
+// master volume's scale ticks.
+#include "device/status.h"
+#include "mainwnd/quenbardlg.h"
+#include "mainwnd/quenbargeometry.h"
+#include "platform/res/dpi.h"
+#include "platform/ui/application.h"
+#include "res/skinids.h"
+#include "res/uilanguage.h"
+
+namespace skin = res::skinid;
+
+bool CQuenbarDlg::OnEraseBkgnd(gfx::Canvas&) {
+    return true;  // OnPaint covers the whole client area
+}
+
+void CQuenbarDlg::OnPaint(gfx::Canvas& canvas) {
+    const int id = g_LangId == 1033 ? skin::kBackgroundEnglish : skin::kBackgroundChinese;
+    if (App().Skin().Contains(id)) {
+        const gfx::Bitmap& bk = App().Skin().Get(id);
+        canvas.StretchBlt(GetClientRect(), bk, gfx::RectFromSize(0, 0, bk.Width(), bk.Height()));
+    } else {
+        canvas.FillRect(GetClientRect(), m_DialogBrush);
+    }
+    DrawMasterScale(canvas);
+}
+
+void CQuenbarDlg::DrawMasterScale(gfx::Canvas& canvas) {
+    // Two columns of 16 ticks beside the master slider: a long tick at each label's height, four short
+    // ones between two long ones, each tick some adjacent one-pixel lines.
+    const int b = res::DpiBand(g_ScreenDpiX);
+    ui::Window* slider = GetDlgItem(1200);
+    if (!slider) return;
+    const gfx::Rect track = slider->RectInParent();
+    const mainwnd::geo::ScaleLabels labels = mainwnd::geo::MasterScaleLabels(b);
+    const int lines = mainwnd::geo::kTickLines[b];
+    const int longLen = DpiScale(9), shortLen = DpiScale(5);
+    const gfx::Pen old = canvas.SetPen(gfx::Pen::Solid(1, gfx::Rgb(0xFF, 0xFF, 0xFF)));
+    const int offset = labels.size.cy / 2 - 2;  // 96 DPI: 6 below the label's top
+    for (int mark = 0; mark < mainwnd::geo::kScaleMarks; ++mark) {
+        const int y0 = labels.y[mark] + offset;
+        const int next = mark + 1 < mainwnd::geo::kScaleMarks ? labels.y[mark + 1] + offset : y0;
+        for (int t = 0; t < (mark + 1 < mainwnd::geo::kScaleMarks ? 5 : 1); ++t) {
+            const int y = y0 + (next - y0) * t / 5;
+            const int len = t == 0 ? longLen : shortLen;
+            for (int l = 0; l < lines; ++l) {
+                canvas.Line({track.left - len, y + l}, {track.left, y + l});
+                canvas.Line({track.right, y + l}, {track.right + len, y + l});
+            }
+        }
+    }
+    canvas.SetPen(old);
+}
