@@ -125,6 +125,7 @@ class CQuenbarDlg : public ui::TemplateDialog,
     // ---- Painting ----
     void OnPaint(gfx::Canvas& canvas) override;
     bool OnEraseBkgnd(gfx::Canvas& canvas) override;
+    const gfx::Brush* OnCtlColor(gfx::Canvas& canvas, ui::Window* control, int kind) override;
     // Places item id at rect (client pixels); sizes only when rect's position is to stay.
     void PlaceItem(int id, const gfx::Rect& rect);
     void SizeItem(int id, gfx::Size size);

@@ -51,3 +51,23 @@ void CQuenbarDlg::DrawMasterScale(gfx::Canvas& canvas) {
     }
     canvas.SetPen(old);
 }
+
+// Statics and buttons: white text on whatever lies behind them; edits white on the dark blue.
+const gfx::Brush* CQuenbarDlg::OnCtlColor(gfx::Canvas& canvas, ui::Window* control, int kind) {
+    static const gfx::Brush kHollow = gfx::Brush::Null();
+    switch (kind) {
+        case ui::CTLCOLOR_EDIT:
+            canvas.SetTextColor(gfx::Rgb(0xFF, 0xFF, 0xFF));
+            canvas.SetBkColor(m_EditBrush.color);
+            return &m_EditBrush;
+        case ui::CTLCOLOR_STATIC:
+        case ui::CTLCOLOR_BTN:
+            canvas.SetTextColor(gfx::Rgb(0xFF, 0xFF, 0xFF));
+            canvas.SetBkMode(gfx::BkMode::kTransparent);
+            return &kHollow;
+        case ui::CTLCOLOR_DLG:
+            return &m_DialogBrush;
+        default:
+            return ui::TemplateDialog::OnCtlColor(canvas, control, kind);
+    }
+}
