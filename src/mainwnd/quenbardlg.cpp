@@ -24,6 +24,7 @@ CQuenbarDlg::CQuenbarDlg(ui::Application* app) : ui::Dialog(nullptr, app), m_Lin
     SetInitialSize(kSkinWidth * dpi / 96, kSkinHeight * dpi / 96);
     SetTitle("DSP Console");
     SetBackground(kBackground);
+    AddCommandHandlers();
 }
 
 CQuenbarDlg::~CQuenbarDlg() {
@@ -50,11 +51,6 @@ void CQuenbarDlg::StopLink() {
     App().AcceptSends();
 }
 
-void CQuenbarDlg::OnClose() {
-    StopLink();
-    EndDialog(ui::IDCANCEL);
-}
-
 ui::LRESULT CQuenbarDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
     switch (message) {
         case WM_DEVICE_IDENTIFIED:
@@ -74,6 +70,7 @@ ui::LRESULT CQuenbarDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPA
             KillTimer(TIMER_PUSH_CHANGES);
             return 0;
         default:
+            if (OnShellMessage(message, wParam, lParam)) return 0;
             return ui::Dialog::WindowProc(message, wParam, lParam);
     }
 }
