@@ -9,7 +9,8 @@ constexpr int IDD_INPUT_VOL_559 = 559;
 
 class CDialogChInputVol : public ui::TemplateDialog {
   public:
-    explicit CDialogChInputVol(unsigned templateId, ui::Window* parent = nullptr, ui::Application* app = nullptr);
+    explicit CDialogChInputVol(unsigned templateId, ui::Window* parent = nullptr,
+                               ui::Application* app = nullptr);
     unsigned TemplateId() const { return templateId_; }
 
   private:

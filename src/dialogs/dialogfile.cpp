@@ -20,7 +20,8 @@ res::DialogTemplate MakeTemplate() {
     std::vector<res::DialogItem> items;
     int y = 7;
     for (const SceneButton& b : kButtons) {
-        items.push_back({b.id, res::ItemKind::kButton, gfx::RectFromSize(7, y, 100, 14), res::kTabStop, b.text});
+        items.push_back(
+            {b.id, res::ItemKind::kButton, gfx::RectFromSize(7, y, 100, 14), res::kTabStop, b.text});
         y += 18;
     }
     return dialogs::StandInTemplate(IDD_DIALOG_FILE, {"File", "文件"}, {180, 100}, std::move(items));

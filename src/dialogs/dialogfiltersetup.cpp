@@ -12,8 +12,8 @@ constexpr std::array<int, 4> kListIds = {1054, 1056, 1055, 1057};
 res::DialogTemplate MakeTemplate() {
     std::vector<res::DialogItem> items;
     for (int i = 0; i < 4; ++i)
-        items.push_back({kListIds[i], res::ItemKind::kCombo, gfx::RectFromSize(7 + 90 * (i / 2), 7 + 20 * (i % 2), 80, 80),
-                         res::kTabStop});
+        items.push_back({kListIds[i], res::ItemKind::kCombo,
+                         gfx::RectFromSize(7 + 90 * (i / 2), 7 + 20 * (i % 2), 80, 80), res::kTabStop});
     return dialogs::StandInTemplate(IDD_FILTER_SETUP, {"Filter", "滤波器"}, {190, 70}, std::move(items));
 }
 }  // namespace

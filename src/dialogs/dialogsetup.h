@@ -13,7 +13,8 @@ constexpr int IDC_SETUP_NOSIGNAL_MUTE = 3;
 
 class CDialogSetup : public ui::TemplateDialog {
   public:
-    explicit CDialogSetup(int highLevelMixVolume, ui::Window* parent = nullptr, ui::Application* app = nullptr);
+    explicit CDialogSetup(int highLevelMixVolume, ui::Window* parent = nullptr,
+                          ui::Application* app = nullptr);
     int HighLevelMixVolume() const { return volume_; }
 
   private:

@@ -9,10 +9,16 @@ res::DialogTemplate StandInTemplate(int id, res::LangText caption, gfx::Size siz
                                     std::vector<res::DialogItem> items) {
     using res::ItemKind;
     const int y = size.cy - 21;
-    items.push_back({ui::IDOK, ItemKind::kButton, gfx::RectFromSize(size.cx - 114, y, 50, 14),
-                     res::kDefaultButton | res::kTabStop, {"OK", "确定"}});
-    items.push_back({ui::IDCANCEL, ItemKind::kButton, gfx::RectFromSize(size.cx - 57, y, 50, 14),
-                     res::kTabStop, {"Cancel", "取消"}});
+    items.push_back({ui::IDOK,
+                     ItemKind::kButton,
+                     gfx::RectFromSize(size.cx - 114, y, 50, 14),
+                     res::kDefaultButton | res::kTabStop,
+                     {"OK", "确定"}});
+    items.push_back({ui::IDCANCEL,
+                     ItemKind::kButton,
+                     gfx::RectFromSize(size.cx - 57, y, 50, 14),
+                     res::kTabStop,
+                     {"Cancel", "取消"}});
     return {id, {"MS Shell Dlg", 8}, size, std::move(caption), res::kCaption, std::move(items)};
 }
 

@@ -17,6 +17,7 @@ res::DialogTemplate StandInTemplate(int id, res::LangText caption, gfx::Size siz
                                     std::vector<res::DialogItem> items);
 
 // Sends message to the application's main window, when there is one; its result, or 0.
-ui::LRESULT SendToMainWindow(ui::Application& app, ui::UINT message, ui::WPARAM wParam = 0, ui::LPARAM lParam = 0);
+ui::LRESULT SendToMainWindow(ui::Application& app, ui::UINT message, ui::WPARAM wParam = 0,
+                             ui::LPARAM lParam = 0);
 
 }  // namespace dialogs

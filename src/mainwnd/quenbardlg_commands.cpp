@@ -78,15 +78,20 @@ FilterList FilterListOf(ui::WPARAM which) {
 }  // namespace
 
 void CQuenbarDlg::AddCommandHandlers() {
-    const auto clicked = [this](int id, auto step) { AddCommand(id, [this, step](int) { (this->*step)(); }, ui::BN_CLICKED); };
+    const auto clicked = [this](int id, auto step) {
+        AddCommand(
+            id, [this, step](int) { (this->*step)(); }, ui::BN_CLICKED);
+    };
     clicked(IDC_MINIMIZE, &CQuenbarDlg::OnMinimizeButton);
-    AddCommand(IDC_CLOSE, [this](int) { SendMessage(ui::WM_CLOSE); }, ui::BN_CLICKED);
+    AddCommand(
+        IDC_CLOSE, [this](int) { SendMessage(ui::WM_CLOSE); }, ui::BN_CLICKED);
     clicked(IDC_SAVE_DSP, &CQuenbarDlg::SaveModeToDsp);
     clicked(IDC_SAVE_PC, &CQuenbarDlg::SaveSceneFile);
     clicked(IDC_LOAD_DSP, &CQuenbarDlg::ImportModeFromDsp);
     clicked(IDC_LOAD_PC, &CQuenbarDlg::LoadSceneFile);
     clicked(IDC_SOURCE_BUTTON, &CQuenbarDlg::SelectInputSource);
-    AddCommand(IDC_UPGRADE, [this](int) { LoadUpgradeFile(); }, ui::BN_CLICKED);
+    AddCommand(
+        IDC_UPGRADE, [this](int) { LoadUpgradeFile(); }, ui::BN_CLICKED);
     AddCommand(
         IDC_FILTER_SETUP,
         [this](int) {
@@ -125,7 +130,8 @@ void CQuenbarDlg::AddCommandHandlers() {
         },
         ui::BN_CLICKED);
     clicked(IDC_EXPORT_MCU, &CQuenbarDlg::OnExportMcuParams);
-    AddCommand(IDC_COMBO_SOURCE, [this](int) { OnSourceComboChanged(); }, ui::CBN_SELCHANGE);
+    AddCommand(
+        IDC_COMBO_SOURCE, [this](int) { OnSourceComboChanged(); }, ui::CBN_SELCHANGE);
 
     // The unloaded menu's commands.
     clicked(ID_MENU_SOURCE, &CQuenbarDlg::SelectInputSource);
@@ -134,7 +140,8 @@ void CQuenbarDlg::AddCommandHandlers() {
     clicked(ID_MENU_SAVE_PC, &CQuenbarDlg::SaveSceneFile);
     clicked(ID_MENU_LOAD_DSP, &CQuenbarDlg::ImportModeFromDsp);
     clicked(ID_MENU_LOAD_PC, &CQuenbarDlg::LoadSceneFile);
-    AddCommand(ID_MENU_UPGRADE, [this](int) { LoadUpgradeFile(); }, ui::BN_CLICKED);
+    AddCommand(
+        ID_MENU_UPGRADE, [this](int) { LoadUpgradeFile(); }, ui::BN_CLICKED);
 }
 
 bool CQuenbarDlg::OnShellMessage(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
@@ -212,6 +219,13 @@ void CQuenbarDlg::OnClose() {
         g_FirmwareImage.shrink_to_fit();
     }
     device::ClearTcpUpgradeFrame();
+    // A transfer under way ends here, so its progress dialog ends at its next tick and the main window's run
+    // can return; it is no failure to report.
+    if (g_UpgradeRunning.load() == 1) {
+        g_UpgradeRunning = 0;
+        g_UpgradeLastBlock = 0;
+        g_Progress = kProgressDone;
+    }
     // Our own Cancel does nothing (Esc keeps the window); the base's ends the dialog.
     ui::Dialog::OnCancel();
 }

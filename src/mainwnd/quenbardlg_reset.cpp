@@ -109,7 +109,8 @@ bool CQuenbarDlg::CheckBeforeSave() {
     // Only the gain tells: CH7..CH12 and the mute bits are not asked about.
     for (int c = 0; c < int(kSaveMutedStringIds.size()); ++c) {
         if (g_ChannelGain[c] != kChannelGainMax) continue;
-        if (MessageBox(res::LoadUiString(kSaveMutedStringIds[c]), g_MsgCaption, ui::MB_YESNO | kIcon) != ui::IDYES)
+        if (MessageBox(res::LoadUiString(kSaveMutedStringIds[c]), g_MsgCaption, ui::MB_YESNO | kIcon) !=
+            ui::IDYES)
             return false;
     }
     return true;

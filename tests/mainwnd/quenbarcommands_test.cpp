@@ -53,7 +53,9 @@ class LoggingDlg : public CQuenbarDlg {
     void OnLowPassSlopeChanged() override { Log("LpSlope", IDC_COMBO_LP_SLOPE); }
     void OnQuadModeChanged() override { log.push_back("Quad"); }
     void ToggleBridge12() override { log.push_back("Bridge12"); }
-    void UpdateEqCurve(bool redraw) override { log.push_back(redraw ? "UpdateEqCurve(1)" : "UpdateEqCurve(0)"); }
+    void UpdateEqCurve(bool redraw) override {
+        log.push_back(redraw ? "UpdateEqCurve(1)" : "UpdateEqCurve(0)");
+    }
 
   private:
     // The handler's name and the selection of its list when it ran.
@@ -119,7 +121,8 @@ class QuenbarCommandsTest : public ::testing::Test {
     // What a modal window is, while it is open (the window is gone once its run ends).
     static std::string Kind(ui::Window& w) {
         if (dynamic_cast<CAboutDlg*>(&w)) return "About";
-        if (auto* vol = dynamic_cast<CDialogChInputVol*>(&w)) return "InputVol:" + std::to_string(vol->TemplateId());
+        if (auto* vol = dynamic_cast<CDialogChInputVol*>(&w))
+            return "InputVol:" + std::to_string(vol->TemplateId());
         if (dynamic_cast<CDialogFilterSetup*>(&w)) return "FilterSetup";
         if (dynamic_cast<ui::PopupMenu*>(&w)) return "Menu";
         return "other";
@@ -175,14 +178,11 @@ TEST_F(QuenbarCommandsTest, FilterSetupChoicesTakeEffect) {
         int* table;
         int stored;
     } cases[] = {
-        {0, 1, {"HpType=1"}, g_HighPassType, 1},
-        {1, 8, {"HpSlope=8"}, g_HighPassSlope, 8},
-        {2, 1, {"LpType=1"}, g_LowPassType, 1},
-        {3, 3, {"LpSlope=3"}, g_LowPassSlope, 3},
+        {0, 1, {"HpType=1"}, g_HighPassType, 1}, {1, 8, {"HpSlope=8"}, g_HighPassSlope, 8},
+        {2, 1, {"LpType=1"}, g_LowPassType, 1},  {3, 3, {"LpSlope=3"}, g_LowPassSlope, 3},
         {0, 2, {}, g_HighPassType, 0},   // types take 0..1
         {1, 9, {}, g_HighPassSlope, 0},  // slopes 0..8
-        {3, -1, {}, g_LowPassSlope, 0},
-        {4, 0, {}, nullptr, 0},
+        {3, -1, {}, g_LowPassSlope, 0},          {4, 0, {}, nullptr, 0},
     };
     g_CurrentChannel = 5;
     for (const Case& c : cases) {
@@ -299,7 +299,8 @@ TEST_P(AboutTest, ShowsTheBuildTagAndTheReportedVersions) {
         std::lock_guard lock(g_VersionMutex);
         std::memset(g_DeviceVersion, 'X', sizeof g_DeviceVersion);
         std::memset(g_MediaVersion, 'Y', sizeof g_MediaVersion);
-        std::memcpy(g_DeviceVersion, c.version.data(), std::min<size_t>(c.version.size() + 1, kDeviceVersionLen));
+        std::memcpy(g_DeviceVersion, c.version.data(),
+                    std::min<size_t>(c.version.size() + 1, kDeviceVersionLen));
         std::memcpy(g_MediaVersion, c.media.data(), std::min<size_t>(c.media.size() + 1, kMediaVersionLen));
     }
     g_MediaVersionReceived = std::uint8_t(c.mediaReceived);
@@ -318,14 +319,14 @@ TEST_P(AboutTest, ShowsTheBuildTagAndTheReportedVersions) {
     EXPECT_EQ(opened.size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AboutTest,
-    ::testing::Values(AboutCase{"NothingReported", "", "", 0, "", false, ""},
-                      AboutCase{"MediaNotYetReceived", "V1.2", "M9", 0, "V1.2", false, ""},
-                      AboutCase{"BothReported", "V1.2", "M9", 1, "V1.2", true, "M9"},
-                      AboutCase{"FullFields", "ABCDEFGHIJKLMN", "abcdefghijk", 1, "ABCDEFGHIJKLMN", true,
-                                "abcdefghijk"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, AboutTest,
+                         ::testing::Values(AboutCase{"NothingReported", "", "", 0, "", false, ""},
+                                           AboutCase{"MediaNotYetReceived", "V1.2", "M9", 0, "V1.2", false,
+                                                     ""},
+                                           AboutCase{"BothReported", "V1.2", "M9", 1, "V1.2", true, "M9"},
+                                           AboutCase{"FullFields", "ABCDEFGHIJKLMN", "abcdefghijk", 1,
+                                                     "ABCDEFGHIJKLMN", true, "abcdefghijk"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Save guard ----
 

@@ -64,7 +64,8 @@ void PopupMenu::OnPaint(gfx::Canvas& canvas) {
         if (lit) canvas.FillRect(r, syscolor::kHighlight);
         gfx::Rect text = r;
         text.left += pad;
-        canvas.DrawText(items_[i].text, text, GetFont(), lit ? syscolor::kHighlightText : syscolor::kWindowText,
+        canvas.DrawText(items_[i].text, text, GetFont(),
+                        lit ? syscolor::kHighlightText : syscolor::kWindowText,
                         gfx::kTextVCenter | gfx::kTextSingleLine);
     }
     // The frame.

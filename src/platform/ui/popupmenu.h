@@ -12,7 +12,8 @@ namespace ui {
 // while it is open, as under any modal window.
 class PopupMenu : public Dialog {
   public:
-    PopupMenu(std::vector<MenuItem> items, gfx::Point screen, Window* owner = nullptr, Application* app = nullptr);
+    PopupMenu(std::vector<MenuItem> items, gfx::Point screen, Window* owner = nullptr,
+              Application* app = nullptr);
 
     // The chosen entry's id after DoModal, 0 when the menu was cancelled.
     UINT Chosen() const { return chosen_; }
