@@ -57,6 +57,8 @@ class CQuenbarDlg : public ui::Dialog, public device::DispatchTarget, public dev
     void LinkNotice(const device::Notice& notice) override;
 
     // ---- Top bar, dialog launchers and command routing ----
+    // The About entry of the system menu; the start-up appends it with string 101.
+    static constexpr ui::UINT IDM_ABOUTBOX = 0x10;
     // The source dialog on the current source; on OK the chosen source and mix flag are stored and the source
     // is sent.
     void SelectInputSource();

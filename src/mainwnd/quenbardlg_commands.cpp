@@ -27,8 +27,6 @@
 
 namespace {
 
-// The About entry the start-up adds to the system menu.
-constexpr ui::UINT IDM_ABOUTBOX = 0x10;
 // Commands of a menu resource the window never loads; kept so the ids route as they always did.
 constexpr int ID_MENU_SOURCE = 32822;
 constexpr int ID_MENU_ABOUT = 32810;

@@ -1,8 +1,9 @@
 // The side dialogs' requests that reach the device, against the stand-in, and a close during an upgrade.
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "device/commandbuilders.h"
 #include "device/commands.h"
@@ -60,7 +61,8 @@ TEST_F(ShellCommandsTest, TheSourceDialogOpensOnUsbAndItsChoiceReachesTheDevice)
     EXPECT_EQ(preselected, 4);
     EXPECT_EQ(g_InputSource.load(), 5);
     ASSERT_TRUE(RunUntil([&] { return stand->InputSource() == 5; }));
-    EXPECT_EQ(Received(CMD_SET_INPUT_SOURCE), (std::vector<std::vector<std::uint8_t>>{{CMD_SET_INPUT_SOURCE, 5}}));
+    EXPECT_EQ(Received(CMD_SET_INPUT_SOURCE),
+              (std::vector<std::vector<std::uint8_t>>{{CMD_SET_INPUT_SOURCE, 5}}));
 }
 
 TEST_F(ShellCommandsTest, CancelInTheSourceDialogSendsNothing) {
@@ -91,21 +93,25 @@ TEST_F(ShellCommandsTest, SetupRequestsSendTheirCommands) {
     dlg->SendMessage(WM_SETUP_COMMAND, 3);
     dlg->SendMessage(WM_SETUP_COMMAND, 4);
     ASSERT_TRUE(RunUntil([&] {
-        return stand->CountReceived(CMD_FACTORY_RESET) == 1 && stand->CountReceived(CMD_SET_HL_NOSIGNAL_MUTE) == 1;
+        return stand->CountReceived(CMD_FACTORY_RESET) == 1 &&
+               stand->CountReceived(CMD_SET_HL_NOSIGNAL_MUTE) == 1;
     }));
     EXPECT_EQ(Received(CMD_FACTORY_RESET), (std::vector<std::vector<std::uint8_t>>{{CMD_FACTORY_RESET}}));
 }
 
-// The link's threads read the firmware image during a transfer: the close stops them first, frees the buffers,
-// and ends the progress dialog, so the window's run can return (clean under ASan).
+// The link's threads read the firmware image during a transfer: the close stops them first, frees the
+// buffers, and ends the progress dialog, so the window's run can return (clean under ASan).
 TEST_F(ShellCommandsTest, CloseDuringAnUpgradeStopsTheLinkThenFrees) {
-    const auto folder = std::filesystem::temp_directory_path() / ("shellcmd-e2e-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("shellcmd-e2e-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     std::vector<std::uint8_t> file(64 * 1024 + 1);
-    for (std::size_t i = 0; i + 1 < file.size(); ++i) file[i] = std::uint8_t(i * 7 + 1) == 0xFF ? 3 : std::uint8_t(i * 7 + 1);
+    for (std::size_t i = 0; i + 1 < file.size(); ++i)
+        file[i] = std::uint8_t(i * 7 + 1) == 0xFF ? 3 : std::uint8_t(i * 7 + 1);
     file.back() = device::Checksum8(file.data(), file.size() - 1);
     const auto path = folder / std::string(files::FirmwareNamesForModel(4)[0]);
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
     ui::FileDialogRecorder files(app);
     files.QueueAnswer(path.string());
     g_DeviceModel = 4;

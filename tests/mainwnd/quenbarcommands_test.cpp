@@ -240,8 +240,44 @@ TEST_F(QuenbarCommandsTest, TheWindowSurfaceDragsAndItsControlsDoNot) {
     EXPECT_EQ(button->SendMessage(ui::WM_NCHITTEST, 0, ui::MAKELPARAM(onButton.x, onButton.y)), ui::HTCLIENT);
 }
 
+TEST_F(QuenbarCommandsTest, TheSourceListAndTheMixButtonSetTheirValues) {
+    auto& list = Add<ui::ComboBox>(IDC_COMBO_SOURCE);
+    for (int k = 0; k < 5; ++k) list.AddString(std::to_string(k));
+    const int sources[] = {1, 2, 3, 5, 9};
+    for (int index = 0; index < 5; ++index) {
+        list.SetCurSel(index);
+        dlg->SendMessage(ui::WM_COMMAND, ui::MAKEWPARAM(IDC_COMBO_SOURCE, ui::CBN_SELCHANGE),
+                         reinterpret_cast<ui::LPARAM>(&list));
+        EXPECT_EQ(g_InputSource.load(), sources[index]) << index;
+    }
+    // The mix toggle does nothing at high level and flips otherwise.
+    Add<ui::Button>(IDC_HIGH_LEVEL_MIX);
+    const struct {
+        int source;
+        unsigned char before, after;
+    } cases[] = {{1, 0, 0}, {1, 1, 1}, {2, 0, 1}, {9, 1, 0}};
+    for (const auto& c : cases) {
+        g_InputSource = c.source;
+        g_HighLevelMixIn = c.before;
+        Click(IDC_HIGH_LEVEL_MIX);
+        EXPECT_EQ(g_HighLevelMixIn, c.after) << c.source;
+    }
+}
+
+TEST_F(QuenbarCommandsTest, DraggingTheSurfaceMovesTheWindow) {
+    ui::HeadlessBackend& hl = *app.Headless();
+    const gfx::Rect before = dlg->GetWindowRect();
+    const gfx::Point from = dlg->ClientToScreen({600, 660});
+    hl.MouseDown(from);
+    hl.MouseMove({from.x + 30, from.y + 20});
+    hl.MouseUp({from.x + 30, from.y + 20});
+    hl.RunPending();
+    EXPECT_EQ(dlg->GetWindowRect(),
+              gfx::RectFromSize(before.left + 30, before.top + 20, before.Width(), before.Height()));
+}
+
 TEST_F(QuenbarCommandsTest, AltSpaceOpensTheSystemMenuWhoseAboutOpensTheAboutBox) {
-    dlg->AppendSystemMenu(0x10, res::LoadUiString(IDS_ABOUT));
+    dlg->AppendSystemMenu(CQuenbarDlg::IDM_ABOUTBOX, res::LoadUiString(IDS_ABOUT));
     std::vector<std::string> entries;
     onModal = [&](ui::Window& w) {
         if (auto* menu = dynamic_cast<ui::PopupMenu*>(&w)) {

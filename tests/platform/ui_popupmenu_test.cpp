@@ -1,8 +1,7 @@
 // The popup menu and the system menu of a top-level window: Alt+Space, keys, clicks, and WM_SYSCOMMAND's
 // default handling.
-#include "platform/ui/popupmenu.h"
-
 #include "platform/ui/inputevent.h"
+#include "platform/ui/popupmenu.h"
 #include "ui_fixture.h"
 
 namespace ui::testing {
@@ -50,7 +49,10 @@ TEST_F(PopupMenuTest, KeysAndClicksChooseAndEscCancels) {
          9},
         {"Esc", [](PopupMenu&) { ui::Application::Current()->Headless()->KeyPress(VK_ESCAPE); }, 0},
         {"ClickSecond",
-         [](PopupMenu& m) { ui::Application::Current()->Headless()->ClickWindow(m, gfx::Point{m.ItemRect(1).left + 5, m.ItemRect(1).top + 5}); },
+         [](PopupMenu& m) {
+             ui::Application::Current()->Headless()->ClickWindow(
+                 m, gfx::Point{m.ItemRect(1).left + 5, m.ItemRect(1).top + 5});
+         },
          8},
     };
     for (const Case& c : cases) {
