@@ -264,6 +264,27 @@ TEST_F(QuenbarCommandsTest, TheSourceListAndTheMixButtonSetTheirValues) {
     }
 }
 
+// The source dialog opens on the current source's item and OK stores what it shows: source 4 (not in the
+// list) opens on optical and becomes 5. Source 6 selects nothing, and OK without a choice keeps the source.
+TEST_F(QuenbarCommandsTest, TheSourceDialogPreselectsTheCurrentSource) {
+    const struct {
+        int source, index, stored;
+    } cases[] = {{1, 0, 1}, {2, 1, 2}, {3, 2, 3}, {4, 3, 5}, {5, 3, 5}, {6, -1, 6}, {9, 4, 9}};
+    for (const auto& [source, index, stored] : cases) {
+        g_InputSource = source;
+        int shown = -2;
+        onModal = [&](ui::Window& w) {
+            auto* dialog = dynamic_cast<CInputAudioSource*>(&w);
+            ASSERT_NE(dialog, nullptr);
+            shown = dialog->SourceList().GetCurSel();
+            dialog->SendMessage(ui::WM_COMMAND, ui::MAKEWPARAM(ui::IDOK, ui::BN_CLICKED));
+        };
+        dlg->SelectInputSource();
+        EXPECT_EQ(shown, index) << source;
+        EXPECT_EQ(g_InputSource.load(), stored) << source;
+    }
+}
+
 TEST_F(QuenbarCommandsTest, DraggingTheSurfaceMovesTheWindow) {
     ui::HeadlessBackend& hl = *app.Headless();
     const gfx::Rect before = dlg->GetWindowRect();
