@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         parts[count] = std::string(rest.substr(0, end));
         rest.remove_prefix(std::min(end + 1, rest.size()));
     }
-    const std::filesystem::path file = Folder() / sys::kLanguageFileName;
+    const std::filesystem::path file = Folder() / app::kLanguageFileName;
     std::error_code ec;
     std::filesystem::remove(file, ec);
     const bool haveFile = count > 0 && !parts[0].empty();
