@@ -66,23 +66,9 @@ void CQuenbarDlg::ResetAllControls() {
     InvalidateItem(GetDlgItem(IDC_MASTER_SLIDER));
     editing::FormatMasterVolume(text);
     SetDlgItemText(IDC_MASTER_EDIT, text);
-    // 10, 11: the EQ and crossover tables, each graph shadow with its value, so the next graph-sync tick
-    // finds nothing to exchange.
-    for (int c = 0; c < kChannels; ++c) {
-        for (int b = 0; b < kBands; ++b) {
-            g_EqGain[c][b] = kEqGainFlat;
-            g_EqGainSaved[c][b] = kEqGainFlat;
-            g_EqFreq[c][b] = g_DefaultEqFreq[b];
-            g_EqQ[c][b] = kDefaultQ;
-            g_EqQIndex[c][b] = kDefaultQIndex;
-        }
-        g_HighPassSlope[c] = kSlopeOff;
-        g_LowPassSlope[c] = kSlopeOff;
-        g_HighPassType[c] = kFilterButterworth;
-        g_LowPassType[c] = kFilterButterworth;
-        g_HighPassFreq[c] = kHighPassDefault;
-        g_LowPassFreq[c] = kLowPassDefault;
-    }
+    // 10, 11: the EQ and crossover tables with the bypass store, and each graph shadow with its value, so the
+    // next graph-sync tick finds nothing to exchange.
+    device::ResetEqModel();
     controls::ResetGraphSyncShadow();
     // 12..15
     RefreshEqRow();
