@@ -19,6 +19,57 @@ TEST_F(QuenbarCommandsTest, SceneRequestsReachTheirProceduresAndOthersDoNothing)
     EXPECT_TRUE(opened.empty());
 }
 
+// The scene menu's buttons close the menu and then reach the window's scene procedures.
+TEST_F(QuenbarCommandsTest, TheSceneMenuButtonsReachTheirProcedures) {
+    const std::pair<int, const char*> cases[] = {{IDC_FILE_LOAD_DSP, "ImportModeFromDsp"},
+                                                 {IDC_FILE_SAVE_DSP, "SaveModeToDsp"},
+                                                 {IDC_FILE_LOAD_PC, "LoadSceneFile"},
+                                                 {IDC_FILE_SAVE_PC, "SaveSceneFile"}};
+    for (const auto& [button, procedure] : cases) {
+        dlg->log.clear();
+        bool endedFirst = false;
+        onModal = [&, button = button](ui::Window& w) {
+            auto& menu = dynamic_cast<ui::TemplateDialog&>(w);
+            menu.SendMessage(ui::WM_COMMAND, ui::MAKEWPARAM(button, ui::BN_CLICKED));
+            endedFirst = menu.IsEnded();
+        };
+        Click(IDC_SCENE);
+        EXPECT_EQ(dlg->log, std::vector<std::string>{procedure}) << button;
+        EXPECT_TRUE(endedFirst);
+    }
+}
+
+// The settings dialog: its factory reset asks first; its About closes it and opens the About box.
+TEST_F(QuenbarCommandsTest, TheSettingsDialogAsksBeforeTheFactoryResetAndOpensAbout) {
+    int answer = ui::IDNO;
+    app.SetMessageBoxResponder([&](const ui::MessageBoxRecord& box) {
+        EXPECT_EQ(box.text, res::LoadUiString(IDS_FACTORY_RESET_WARNING));
+        EXPECT_EQ(box.flags & ui::MB_TYPEMASK, unsigned(ui::MB_YESNO));
+        return answer;
+    });
+    bool ended = false;
+    onModal = [&](ui::Window& w) {
+        if (auto* setup = dynamic_cast<CDialogSetup*>(&w)) {
+            EXPECT_EQ(setup->HighLevelMixVolume(), 25);
+            setup->SendMessage(ui::WM_COMMAND, ui::MAKEWPARAM(IDC_SETUP_FACTORY_RESET, ui::BN_CLICKED));
+            ended = setup->IsEnded();
+        }
+    };
+    g_HighLevelMixVolume = 25;
+    Click(IDC_SETUP);
+    EXPECT_FALSE(ended);  // No keeps the dialog open
+    answer = ui::IDYES;
+    Click(IDC_SETUP);
+    EXPECT_TRUE(ended);
+    opened.clear();
+    onModal = [&](ui::Window& w) {
+        if (auto* setup = dynamic_cast<CDialogSetup*>(&w))
+            setup->SendMessage(ui::WM_COMMAND, ui::MAKEWPARAM(IDC_SETUP_ABOUT, ui::BN_CLICKED));
+    };
+    Click(IDC_SETUP);
+    EXPECT_EQ(opened, (std::vector<std::string>{"Setup", "About"}));
+}
+
 TEST_F(QuenbarCommandsTest, SetupRequestsReachTheirProcedures) {
     // 0: the firmware file dialog (cancelled).
     files.QueueAnswer(std::nullopt);

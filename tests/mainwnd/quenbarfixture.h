@@ -14,7 +14,9 @@
 #include "device/channelmodel.h"
 #include "device/status.h"
 #include "dialogs/dialogchinputvol.h"
+#include "dialogs/dialogfile.h"
 #include "dialogs/dialogfiltersetup.h"
+#include "dialogs/dialogsetup.h"
 #include "dialogs/inputaudiosource.h"
 #include "editing/modelrouting.h"
 #include "mainwnd/aboutdlg.h"
@@ -101,6 +103,8 @@ class QuenbarWindowTest : public ::testing::Test {
         Add<ui::TrackBar>(IDC_MASTER_SLIDER).SetRange(0, 60);
         Add<ui::Button>(IDC_INPUT_VOLUME);
         Add<ui::Button>(IDC_FILTER_SETUP);
+        Add<ui::Button>(IDC_SCENE);
+        Add<ui::Button>(IDC_SETUP);
     }
     ~QuenbarWindowTest() override {
         dlg.reset();
@@ -125,6 +129,8 @@ class QuenbarWindowTest : public ::testing::Test {
             return "InputVol:" + std::to_string(vol->TemplateId());
         if (dynamic_cast<CDialogFilterSetup*>(&w)) return "FilterSetup";
         if (dynamic_cast<ui::PopupMenu*>(&w)) return "Menu";
+        if (dynamic_cast<CDialogFile*>(&w)) return "File";
+        if (dynamic_cast<CDialogSetup*>(&w)) return "Setup";
         return "other";
     }
 
