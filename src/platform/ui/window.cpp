@@ -18,9 +18,13 @@ void AssertUi(const Application* app, const char* call) {
 
 }  // namespace
 
-Window::Window(Application* app)
-    : app_(app ? app : Application::Current()),
-      system_menu_{{SC_CLOSE, UiLanguage() == sys::kLangChinese ? "关闭" : "Close"}} {}
+Window::Window(Application* app) : app_(app ? app : Application::Current()) {}
+
+std::vector<MenuItem> Window::SystemMenu() const {
+    std::vector<MenuItem> items{{SC_CLOSE, UiLanguage() == sys::kLangChinese ? "关闭" : "Close"}};
+    items.insert(items.end(), system_menu_.begin(), system_menu_.end());
+    return items;
+}
 
 Window::~Window() {
     DestroyWindow();

@@ -157,7 +157,7 @@ class Window {
 
     // The system menu of a top-level window, opened by Alt+Space (SC_KEYMENU) under the window's top-left
     // corner; the chosen entry comes back as WM_SYSCOMMAND with its id. It starts with Close (SC_CLOSE).
-    const std::vector<MenuItem>& SystemMenu() const { return system_menu_; }
+    std::vector<MenuItem> SystemMenu() const;
     void AppendSystemMenu(UINT id, const std::string& text) { system_menu_.push_back({id, text}); }
 
     // A handler for every command whose id lies in first..last and whose notice code is `code` (any code with
@@ -255,8 +255,8 @@ class Window {
     gfx::Rect dirty_;  // top-level only: the union of invalid rectangles, in client coordinates
     gfx::Bitmap back_buffer_;
     std::vector<CommandRange> command_ranges_;
-    std::vector<MenuItem> system_menu_;
-    NativeWindow* native_ = nullptr;  // owned by the backend
+    std::vector<MenuItem> system_menu_;  // the program's entries, after Close
+    NativeWindow* native_ = nullptr;     // owned by the backend
 };
 
 }  // namespace ui

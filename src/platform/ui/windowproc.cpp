@@ -162,7 +162,7 @@ LRESULT Window::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                     break;
                 case SC_KEYMENU:
                     if (!parent_) {
-                        const std::vector<MenuItem> items = system_menu_;
+                        const std::vector<MenuItem> items = SystemMenu();
                         const uint32_t self = Handle();
                         const UINT chosen = TrackPopupMenu(*app_, this, items, ClientToScreen({0, 0}));
                         // The window may have gone while the menu was open.
