@@ -50,6 +50,7 @@ CQuenbarDlg::CQuenbarDlg(ui::Application* app)
         BindItem(g_ChannelGainSliderIds[c], m_SliderGain[c]);
     }
     SetBackground(kBackground);
+    AddCommandHandlers();
 }
 
 CQuenbarDlg::~CQuenbarDlg() {
@@ -154,11 +155,6 @@ void CQuenbarDlg::StopLink() {
     App().AcceptSends();
 }
 
-void CQuenbarDlg::OnClose() {
-    StopLink();
-    EndDialog(ui::IDCANCEL);
-}
-
 // TIMER_GRAPH_SYNC's view of the window.
 void CQuenbarDlg::SetEditText(int id, const std::string& text) {
     SetDlgItemText(id, text);
@@ -194,6 +190,7 @@ ui::LRESULT CQuenbarDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPA
             KillTimer(TIMER_PUSH_CHANGES);
             return 0;
         default:
+            if (OnShellMessage(message, wParam, lParam)) return 0;
             return ui::TemplateDialog::WindowProc(message, wParam, lParam);
     }
 }

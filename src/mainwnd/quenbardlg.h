@@ -94,14 +94,29 @@ class CQuenbarDlg : public ui::TemplateDialog,
     void UsbRemoved() override;
     void LinkNotice(const device::Notice& notice) override;
 
+    // ---- Top bar, dialog launchers and command routing ----
+    // The About entry of the system menu; the start-up appends it with string 101.
+    static constexpr ui::UINT IDM_ABOUTBOX = 0x10;
+    // The source dialog on the current source; on OK the chosen source and mix flag are stored and the source
+    // is sent.
+    void SelectInputSource();
+    void ShowAbout();
+    // The distances the delay calculator opens on (48 kHz steps, CH1 first); it reports new ones back.
+    int m_DelayCalcDistance[12] = {};
+
+    // ---- Reset of all settings and the save guard ----
+    // Brings the parameter model to its factory values and every control that shows them into step. Sends
+    // nothing: the change push carries the changes to the device.
+    void ResetAllControls();
+    // Refuses a save with the master volume off and asks before saving CH1..CH6 muted. True: go on.
+    bool CheckBeforeSave();
+
   protected:
     // ---- Construction and start-up ----
     bool OnInitDialog() override;
     // The template's items, then the window sized to the skin at the screen's DPI.
     void CreateItems() override;
     void ReadScreenDpi();
-    // The reset of every value and control; its own part of the window.
-    void ResetAllControls();
 
     // ---- Geometry (set-up steps, in the start-up's order, and the DPI-only layout steps) ----
     void SetupGainSliders();
@@ -154,6 +169,37 @@ class CQuenbarDlg : public ui::TemplateDialog,
     virtual void RedrawOverlayButtons() {}
     virtual bool StartFirmwareUpgrade();
 
+    // ---- Top bar, dialog launchers and command routing ----
+    ui::LRESULT OnNcHitTest(gfx::Point screen) override;
+    void OnSysCommand(ui::UINT id, ui::LPARAM lParam) override;
+    // The button and combo entries of the message map; the constructor adds them.
+    void AddCommandHandlers();
+    // The side dialogs' requests; true when message was one of them.
+    bool OnShellMessage(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam);
+    // Procedures the routing reaches that later parts of the window fill in.
+    virtual void ImportModeFromDsp() {}
+    virtual void SaveModeToDsp() {}
+    virtual void LoadSceneFile() {}
+    virtual void SaveSceneFile() {}
+    virtual void OnExportMcuParams() {}
+    virtual void OnHighPassTypeChanged() {}
+    virtual void OnHighPassSlopeChanged() {}
+    virtual void OnLowPassTypeChanged() {}
+    virtual void OnLowPassSlopeChanged() {}
+    virtual void OnQuadModeChanged() {}
+    virtual void ToggleBridge12() {}
+    virtual void ToggleBridge34() {}
+    virtual void ToggleBridge56() {}
+    virtual void ToggleBridge78() {}
+
+    // ---- Reset of all settings and the save guard ----
+    // Display steps of the reset that the window's drawing fills in.
+    virtual void RedrawChannelSelectButtons() {}
+    virtual void RefreshEqRow() {}
+    virtual void UpdateEqCurve(bool redraw) { (void)redraw; }
+    // Zeroes every mix cell and redraws the matrix.
+    void ResetInputVolume();
+
   private:
     // Timer cases.
     void OnPollTick();
@@ -162,6 +208,15 @@ class CQuenbarDlg : public ui::TemplateDialog,
     void OnLoadWatchdogTick();
     void EndLoad();
     void EndAbortedUpgrade();
+
+    // ---- Top bar, dialog launchers and command routing ----
+    void OnMinimizeButton();
+    void OnHighLevelMixButton();
+    void OnSourceComboChanged();
+    void OnSceneCommand(ui::WPARAM command);
+    void OnSetupCommand(ui::WPARAM command);
+    void OnFilterSetup(ui::WPARAM which, ui::LPARAM item);
+    void OnComboChanged(ui::Window* combo);
 
     // Message handlers.
     ui::LRESULT OnDeviceIdentified(ui::WPARAM, ui::LPARAM);
@@ -213,7 +268,6 @@ class CQuenbarDlg : public ui::TemplateDialog,
     gfx::Font m_LabelFont;
     gfx::Font m_LabelFont2;
     gfx::Font m_DelayLabelFont;
-    int m_DelayCalcDistance[kChannels] = {};
 
     std::function<bool()> m_InstanceCheck;
     std::vector<std::string> m_InitTrace;

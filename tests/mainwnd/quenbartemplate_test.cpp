@@ -232,7 +232,8 @@ TEST(QuenbarTemplate, HiddenAndDisabledControls) {
             if (item.id == IDC_STATIC) continue;
             auto it = byId.find(item.id);
             const uint32_t want =
-                it == byId.end() ? 0 : (lang == sys::kLangEnglish ? it->second->english : it->second->chinese);
+                it == byId.end() ? 0
+                                 : (lang == sys::kLangEnglish ? it->second->english : it->second->chinese);
             EXPECT_EQ(item.style & (res::kHidden | res::kDisabled), want) << item.id << " in " << lang;
         }
     }
@@ -292,7 +293,8 @@ TEST(QuenbarTemplate, BothLanguagesHoldTheSameControls) {
         if (filterCaptions.count(a.id)) {
             EXPECT_NE(a.text.In(sys::kLangEnglish), b.text.In(sys::kLangChinese));
         } else {
-            EXPECT_EQ(a.text.In(sys::kLangEnglish), b.text.In(sys::kLangChinese)) << "the same Chinese captions";
+            EXPECT_EQ(a.text.In(sys::kLangEnglish), b.text.In(sys::kLangChinese))
+                << "the same Chinese captions";
         }
     }
 }

@@ -58,6 +58,8 @@ class Backend {
     // Destroys the record CreateNative returned; the pointer is invalid afterwards.
     virtual void DestroyNative(NativeWindow* native) = 0;
     virtual void ShowNative(NativeWindow& native, bool show) = 0;
+    // Asks the desktop to minimise the window; showing it again restores it.
+    virtual void MinimizeNative(NativeWindow& native) = 0;
     virtual void MoveNative(NativeWindow& native, const gfx::Rect& screen) = 0;
     virtual void SetNativeTitle(NativeWindow& native, const std::string& title) = 0;
     // Puts a painted back buffer on the screen.

@@ -22,6 +22,7 @@ struct HeadlessNative : NativeWindow {
     gfx::Rect screen;
     std::string title;
     bool shown = false;
+    bool minimized = false;
 };
 
 // The backend of tests: no display, windows live only as back buffers, input is injected.
@@ -47,7 +48,11 @@ class HeadlessBackend : public Backend {
     void Wake() override;
     NativeWindow* CreateNative(const NativeWindowSpec& spec, std::string* error) override;
     void DestroyNative(NativeWindow* native) override;
-    void ShowNative(NativeWindow& native, bool show) override { Record(native).shown = show; }
+    void ShowNative(NativeWindow& native, bool show) override {
+        Record(native).shown = show;
+        Record(native).minimized = false;
+    }
+    void MinimizeNative(NativeWindow& native) override { Record(native).minimized = true; }
     void MoveNative(NativeWindow& native, const gfx::Rect& screen) override {
         Record(native).screen = screen;
     }

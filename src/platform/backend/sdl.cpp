@@ -133,6 +133,10 @@ void SdlBackend::DestroyNative(NativeWindow* native) {
     std::erase_if(natives_, [&](const std::unique_ptr<NativeWindow>& n) { return n.get() == native; });
 }
 
+void SdlBackend::MinimizeNative(NativeWindow& native) {
+    SDL_MinimizeWindow(Native(native));
+}
+
 void SdlBackend::ShowNative(NativeWindow& native, bool show) {
     SDL_Window* w = Native(native);
     if (show) {

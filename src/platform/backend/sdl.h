@@ -30,6 +30,7 @@ class SdlBackend : public Backend {
     NativeWindow* CreateNative(const NativeWindowSpec& spec, std::string* error) override;
     void DestroyNative(NativeWindow* native) override;
     void ShowNative(NativeWindow& native, bool show) override;
+    void MinimizeNative(NativeWindow& native) override;
     void MoveNative(NativeWindow& native, const gfx::Rect& screen) override;
     void SetNativeTitle(NativeWindow& native, const std::string& title) override;
     void Present(NativeWindow& native, const gfx::Bitmap& back) override;

@@ -180,7 +180,15 @@ enum DialogResult : int {
 
 enum ShowCommand : int {
     SW_HIDE = 0,
+    SW_SHOWMINIMIZED = 2,  // a top-level window: minimised by the desktop, still visible to the program
     SW_SHOW = 5,
+};
+
+// WM_SYSCOMMAND's commands (wParam & 0xFFF0); a program's own entries of the system menu stay below 0xF000.
+enum SysCommand : unsigned {
+    SC_MINIMIZE = 0xF020,
+    SC_CLOSE = 0xF060,
+    SC_KEYMENU = 0xF100,  // opens the system menu (Alt+Space)
 };
 
 // The message a queued or sent message is seen as by a pre-translate handler.

@@ -6,6 +6,7 @@
 
 #include "platform/ui/application.h"
 #include "platform/ui/syscolor.h"
+#include "platform/ui/uilanguage.h"
 
 namespace ui {
 
@@ -18,6 +19,12 @@ void AssertUi(const Application* app, const char* call) {
 }  // namespace
 
 Window::Window(Application* app) : app_(app ? app : Application::Current()) {}
+
+std::vector<MenuItem> Window::SystemMenu() const {
+    std::vector<MenuItem> items{{SC_CLOSE, UiLanguage() == sys::kLangChinese ? "关闭" : "Close"}};
+    items.insert(items.end(), system_menu_.begin(), system_menu_.end());
+    return items;
+}
 
 Window::~Window() {
     DestroyWindow();
@@ -178,6 +185,12 @@ bool Window::ShowWindow(int cmd) {
     if (IsCreated() && !app_->IsUiThread()) return OnUiThread([this, cmd] { return ShowWindow(cmd); });
     AssertUi(app_, "ShowWindow");
     const bool was = GetStyleVisible();
+    if (cmd == SW_SHOWMINIMIZED && !parent_ && native_) {
+        // The desktop hides a minimised window; for the program it stays shown.
+        if (!was) ShowWindow(SW_SHOW);
+        app_->GetBackend().MinimizeNative(*native_);
+        return was;
+    }
     const bool show = cmd != SW_HIDE;
     if (show == was || !IsCreated()) {
         if (!IsCreated()) style_ = show ? (style_ | WS_VISIBLE) : (style_ & ~WS_VISIBLE);

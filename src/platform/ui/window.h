@@ -9,6 +9,7 @@
 #include "platform/gfx/bitmap.h"
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/geometry.h"
+#include "platform/ui/menuitem.h"
 #include "platform/ui/messages.h"
 
 namespace ui {
@@ -154,6 +155,11 @@ class Window {
 
     int MessageBox(const std::string& text, const std::string& caption = "", unsigned flags = MB_OK);
 
+    // The system menu of a top-level window, opened by Alt+Space (SC_KEYMENU) under the window's top-left
+    // corner; the chosen entry comes back as WM_SYSCOMMAND with its id. It starts with Close (SC_CLOSE).
+    std::vector<MenuItem> SystemMenu() const;
+    void AppendSystemMenu(UINT id, const std::string& text) { system_menu_.push_back({id, text}); }
+
     // A handler for every command whose id lies in first..last and whose notice code is `code` (any code with
     // kAnyNotice). It gets the command's id. Entries are tried in the order they were added, after OnCommand.
     static constexpr unsigned kAnyNotice = ~0u;
@@ -197,6 +203,9 @@ class Window {
     virtual bool OnMeasureItem(int id, MeasureItemStruct& mis);
     virtual void OnClose();
     virtual void OnDestroy() {}
+    // WM_SYSCOMMAND: the command (SC_* or a system menu entry of the program) and its lParam. The default
+    // closes (SC_CLOSE), minimises (SC_MINIMIZE) and opens the system menu (SC_KEYMENU).
+    virtual void OnSysCommand(UINT id, LPARAM lParam);
     virtual void OnSetFocus(Window* old_focus);
     virtual void OnKillFocus(Window* new_focus);
     virtual void OnKeyDown(unsigned vk, unsigned repeat, unsigned flags);
@@ -246,7 +255,8 @@ class Window {
     gfx::Rect dirty_;  // top-level only: the union of invalid rectangles, in client coordinates
     gfx::Bitmap back_buffer_;
     std::vector<CommandRange> command_ranges_;
-    NativeWindow* native_ = nullptr;  // owned by the backend
+    std::vector<MenuItem> system_menu_;  // the program's entries, after Close
+    NativeWindow* native_ = nullptr;     // owned by the backend
 };
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/control.h"
 #include "platform/ui/controlmessages.h"
+#include "platform/ui/popupmenu.h"
 #include "platform/ui/window.h"
 
 namespace ui {
@@ -67,6 +68,9 @@ LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
                        : 0;
         case WM_CLOSE:
             OnClose();
+            return 0;
+        case WM_SYSCOMMAND:
+            OnSysCommand(static_cast<UINT>(wParam), lParam);
             return 0;
         case WM_DESTROY:
             OnDestroy();
@@ -144,8 +148,30 @@ LRESULT Window::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_SYSKEYDOWN:
-            // Alt+F4 closes the top-level window.
+            // Alt+F4 closes the top-level window, Alt+Space opens its system menu.
             if (wParam == VK_F4) GetTopLevel()->SendMessage(WM_CLOSE);
+            if (wParam == VK_SPACE) GetTopLevel()->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE);
+            return 0;
+        case WM_SYSCOMMAND:
+            switch (wParam & 0xFFF0) {
+                case SC_CLOSE:
+                    SendMessage(WM_CLOSE);
+                    break;
+                case SC_MINIMIZE:
+                    ShowWindow(SW_SHOWMINIMIZED);
+                    break;
+                case SC_KEYMENU:
+                    if (!parent_) {
+                        const std::vector<MenuItem> items = SystemMenu();
+                        const uint32_t self = Handle();
+                        const UINT chosen = TrackPopupMenu(*app_, this, items, ClientToScreen({0, 0}));
+                        // The window may have gone while the menu was open.
+                        if (chosen != 0 && app_->FromHandle(self) == this) SendMessage(WM_SYSCOMMAND, chosen);
+                    }
+                    break;
+                default:
+                    break;
+            }
             return 0;
         case WM_NCLBUTTONDOWN:
             if (wParam == HTCAPTION) app_->input_.BeginMove(GetTopLevel());
@@ -222,6 +248,10 @@ void Window::OnChar(char32_t, unsigned, unsigned) {}
 bool Window::OnMouseWheel(unsigned keys, int delta, gfx::Point screen) {
     return DefWindowProc(WM_MOUSEWHEEL, MAKEWPARAM(keys, static_cast<unsigned>(delta)),
                          MAKELPARAM(screen.x, screen.y)) != 0;
+}
+
+void Window::OnSysCommand(UINT id, LPARAM lParam) {
+    DefWindowProc(WM_SYSCOMMAND, id, lParam);
 }
 
 LRESULT Window::OnNcHitTest(gfx::Point screen) {
