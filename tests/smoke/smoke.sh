@@ -4,6 +4,7 @@
 set -euo pipefail
 program=$1
 shot=$2
+standin=$3
 export DSP_CONSOLE_DPI=96
 # A clean session: no desktop bus to start on demand, a runtime directory of our own.
 export DBUS_SESSION_BUS_ADDRESS=disabled:
@@ -11,8 +12,10 @@ XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 pid=""
 xvfb=""
+standin_pid=""
 cleanup() {
     if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
+    if [ -n "$standin_pid" ]; then kill "$standin_pid" 2>/dev/null || true; fi
     if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
     rm -rf "$XDG_RUNTIME_DIR"
 }
@@ -35,7 +38,18 @@ fail() {
     exit 1
 }
 
-"$program" --device 127.0.0.1:1 &
+# The device stand-in identifies itself at once, so the model chooser closes by itself and the main window shows.
+port=""
+for candidate in $(shuf -i 20000-60000 -n 20); do
+    "$standin" --port "$candidate" >"$XDG_RUNTIME_DIR/standin.log" 2>&1 &
+    standin_pid=$!
+    sleep 0.3
+    if kill -0 "$standin_pid" 2>/dev/null; then port=$candidate; break; fi
+    standin_pid=""
+done
+[ -n "$port" ] || fail "the device stand-in did not start"
+
+"$program" --device "127.0.0.1:$port" &
 pid=$!
 
 wid=""
@@ -59,12 +73,14 @@ colour=""
 for _ in $(seq 1 30); do
     sleep 0.2
     import -window root "$shot"
-    colour=$(convert "$shot" -format "%[pixel:p{$((x + 200)),$((y + 400))}]" info:)
+    colour=$(convert "$shot" -format "%[pixel:p{$((x + 10)),$((y + 400))}]" info:)
     [ "$colour" = "srgb(33,44,61)" ] && break
 done
-[ "$colour" = "srgb(33,44,61)" ] || fail "background at (200,400) is $colour, expected srgb(33,44,61)"
+[ "$colour" = "srgb(33,44,61)" ] || fail "background at (10,400) is $colour, expected srgb(33,44,61)"
 
 # Real key events (XTEST) with the pointer over the window, which has the focus without a window manager.
+# The stand-in's full read runs under a modal progress dialog first; keys to the main window wait for its end.
+sleep 3
 xdotool mousemove $((x + 100)) $((y + 100))
 xdotool key alt+F4
 for _ in $(seq 1 100); do
