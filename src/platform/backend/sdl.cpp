@@ -131,6 +131,21 @@ NativeWindow* SdlBackend::CreateNative(const NativeWindowSpec& spec, std::string
 
 void SdlBackend::DestroyNative(NativeWindow* native) {
     std::erase_if(natives_, [&](const std::unique_ptr<NativeWindow>& n) { return n.get() == native; });
+    FocusTopmostShown();
+}
+
+void SdlBackend::FocusTopmostShown() {
+    // Without a window manager nobody hands the keyboard on when a dialog goes: X's focus would fall to None
+    // and keys would reach no window. The last created of the shown windows is the one on top (a modal's owner
+    // is created before it).
+    for (auto it = natives_.rbegin(); it != natives_.rend(); ++it) {
+        SDL_Window* w = Native(**it);
+        const Uint32 flags = SDL_GetWindowFlags(w);
+        if ((flags & SDL_WINDOW_SHOWN) && !(flags & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED))) {
+            SDL_SetWindowInputFocus(w);
+            return;
+        }
+    }
 }
 
 void SdlBackend::MinimizeNative(NativeWindow& native) {
@@ -142,8 +157,10 @@ void SdlBackend::ShowNative(NativeWindow& native, bool show) {
     if (show) {
         SDL_ShowWindow(w);
         SDL_RaiseWindow(w);
+        SDL_SetWindowInputFocus(w);
     } else {
         SDL_HideWindow(w);
+        FocusTopmostShown();
     }
 }
 

@@ -40,6 +40,9 @@ class SdlBackend : public Backend {
     void Translate(const void* sdl_event);
     Window* FromSdlWindow(uint32_t window_id) const;
 
+    // Hands X's keyboard focus to the top shown window.
+    void FocusTopmostShown();
+
     int dpi_ = 96;
     std::vector<std::unique_ptr<NativeWindow>> natives_;
     uint32_t wake_event_ = 0;
