@@ -50,6 +50,12 @@ void TcpTransport::ConnectThread(std::stop_token stop) {
             for (int i = 0; i < 100 && g_TcpRxRing.DrainPending(); ++i) sys::SleepFor(1ms, stop);
             if (g_TcpRxRing.DrainPending()) continue;  // its consumer is busy: try again next round
             if (!client_.Connect(stop)) continue;
+            // USB may have come up while we connected; it checks us the same way after marking itself up, so
+            // at most one link stays.
+            if (g_UsbConnected.load() != 0) {
+                client_.Close();
+                continue;
+            }
             ++connection_;
             connected_.Set();
             TcpTxReady().Set();

@@ -70,6 +70,16 @@ bool UsbTransport::Scan(std::stop_token stop) {
             device_ = std::move(opened);
         }
         g_UsbConnected = 1;
+        // TCP may have connected during the scan; it checks us the same way after connecting, so at most one
+        // link stays.
+        if (tcpState_() != 0) {
+            {
+                std::lock_guard lock(deviceMutex_);
+                device_.reset();
+            }
+            g_UsbConnected = 0;
+            return false;
+        }
         UsbOpened().Set();
         if (!normal) listener_.UsbUpgradeDeviceOpened();
         return true;
