@@ -1,5 +1,8 @@
 #include "mainwnd/modellayout.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "mainwnd/quenbargeometry.h"
 #include "platform/res/dpi.h"
 #include "res/skin/skinsizes.h"
@@ -162,6 +165,8 @@ Strip StripOf(int outputs, int dpi) {
     const int ySel = geo::Between(kSelectY, kSelectY192, band);
     int yDelay = geo::Between(kDelayEditY, kDelayEditY192, band);
     int yRow[4] = {};  // phase, gain edit, slider, mute
+    // Model 9's ten rows must fit between the link row and the delay units: where the band's delay row
+    // leaves too little room (144 DPI), it moves down, and the rows between share the larger gaps.
     for (;;) {
         const int free = yDelay - ySel - (hSel + hBtn + hEdit + track.cy + hBtn);
         const int heights[4] = {hSel, hSel + hBtn, hSel + hBtn + hEdit, hSel + hBtn + hEdit + track.cy};

@@ -10,6 +10,7 @@
 #include "dialogs/loadpercent.h"
 #include "mainwnd/quenbarids.h"
 #include "mainwnd/routingids.h"
+#include "res/skinids.h"
 #include "windowfixture.h"
 
 namespace {
@@ -76,6 +77,11 @@ TEST_P(BothLinksWindow, TheChooserClosesByItselfAndTheWindowTakesTheDecodedModel
         EXPECT_EQ(dlg->GetDlgItem(g_InputLabelIds[0][bit])->IsWindowVisible(), bit < 4 || (bit >= 6 && bit < 12));
     Synchronise();
     EXPECT_EQ(ConsoleImage(), stand->MainImage());
+    // The link's picture shows it up by the next status tick.
+    const bool overUsb = GetParam();
+    const int picture = overUsb ? IDC_PICTURE_USB : IDC_PICTURE_TCP;
+    const int connected = overUsb ? res::skinid::kUsbConnected[0] : res::skinid::kTcpConnected[0];
+    EXPECT_TRUE(RunUntil([&] { return dlg->StatusPictureBitmap(picture) == connected; }, 2s));
 }
 
 // A command too long for its link's frame is dropped and its box is posted: neither the UI thread nor a
