@@ -85,6 +85,20 @@ void CheckLayout(LayoutDlg& dlg, const LayoutCase& c, int dpi) {
         for (int id : g_GainScaleLabelIds[ch]) EXPECT_EQ(item(id)->IsWindowVisible(), shown) << id;
     }
     for (int id : g_BridgeButtonIds) EXPECT_FALSE(item(id)->IsWindowVisible() || item(id)->IsWindowEnabled());
+    // Each strip where the group's geometry puts it.
+    const Strip strip = StripOf(c.outputs, dpi);
+    const struct {
+        const IdTable<kChannels>& ids;
+        gfx::Rect first;
+    } rows[] = {{g_ChannelSelectButtonIds, strip.select}, {g_LinkButtonIds, strip.link},
+                {g_PhaseButtonIds, strip.phase},          {g_ChannelGainEditIds, strip.gainEdit},
+                {g_ChannelGainSliderIds, strip.slider},   {g_MuteButtonIds, strip.mute},
+                {g_DelayUnitButtonIds, strip.delayUnit},  {g_DelayEditIds, strip.delayEdit}};
+    for (const auto& row : rows) {
+        for (int ch = 0; ch < c.outputs; ++ch)
+            EXPECT_EQ(item(row.ids[ch])->RectInParent(), row.first.Offset(strip.pitch * ch, 0))
+                << row.ids[ch];
+    }
 
     auto hasPair = [&](int pair) { return std::find(c.rows.begin(), c.rows.end(), pair) != c.rows.end(); };
     for (int ch = 0; ch < kChannels; ++ch) {
