@@ -173,6 +173,31 @@ TEST_F(LayoutWindowTest, EveryModelHideBitAndSource) {
     }
 }
 
+// The labels in the Chinese window: the model's names and the source's, from the Chinese table.
+TEST_F(LayoutWindowTest, RelabelledInputsInChinese) {
+    struct Case {
+        int model, source;
+        std::string bit0, bit10;
+    };
+    const Case cases[] = {
+        {7, 1, "收音左", "USB-L"},
+        {2, 3, " Hi.1", "蓝牙左"},
+        {2, 9, " Hi.1", "USB-L"},
+        {7, 3, "收音左", "USB-L"},
+    };
+    g_LangId = 2052;
+    Run(96, [&](LayoutDlg& dlg, ui::Application&) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.model);
+            g_DeviceModel = c.model;
+            g_InputSource = c.source;
+            dlg.ApplyModelLayout();
+            EXPECT_EQ(dlg.GetDlgItemText(g_InputLabelIds[0][0]), c.bit0);
+            EXPECT_EQ(dlg.GetDlgItemText(g_InputLabelIds[0][10]), c.bit10);
+        }
+    });
+}
+
 // Model 3's Hi.11/12 row ends above the delay-unit row, and the pass at 96 DPI takes the rows' values.
 TEST_F(LayoutWindowTest, Model3HasARowPerPairAboveTheDelayUnits) {
     Run(96, [&](LayoutDlg& dlg, ui::Application&) {
