@@ -109,7 +109,7 @@ bool CQuenbarDlg::OnInitDialog() {
     Trace("status texts");
     ResetAllControls();
     Trace("reset");
-    m_Link.Start(m_LinkConfig);
+    StartLinkThreads();
     Trace("threads");
     SizeStatusPictures();
     DrawUsbStatus();
@@ -140,9 +140,13 @@ void CQuenbarDlg::ReadScreenDpi() {
     g_ScreenDpiX = g_ScreenDpiY = dpi > 0 ? dpi : 96;
 }
 
-void CQuenbarDlg::StartLink() {
+void CQuenbarDlg::StartLinkThreads() {
     // The link's timed rules run on the application's clock, like the window's timers.
     m_Link.Start(m_LinkConfig, [&app = App()] { return app.Now(); });
+}
+
+void CQuenbarDlg::StartLink() {
+    StartLinkThreads();
     SetTimer(TIMER_POLL, kPollMs);
     SetTimer(TIMER_STATUS, kStatusMs);
 }

@@ -153,15 +153,16 @@ class CQuenbarDlg : public ui::TemplateDialog,
     void Trace(const char* step) { m_InitTrace.emplace_back(step); }
 
     // Steps that later parts of the window fill in.
-    // The layout pass for g_DeviceModel: so far its steps that depend on the DPI band alone.
+    // The layout pass for g_DeviceModel, run after the start-up's chooser, after every disconnection and
+    // when a device identifies itself after a model chosen by hand.
     virtual void ApplyModelLayout();
-    virtual void UpdateSaveModeText() {}
-    virtual void UpdateCurrentModeText() {}
+    virtual void UpdateSaveModeText();
+    virtual void UpdateCurrentModeText();
     virtual void RedrawSourceControls() {}
-    virtual void UpdateSourceText() {}
+    virtual void UpdateSourceText();
     virtual void SelectSourceCombo() {}
-    virtual void DrawTcpStatus() {}
-    virtual void DrawUsbStatus() {}
+    virtual void DrawTcpStatus();
+    virtual void DrawUsbStatus();
     virtual void RedrawLinkButtons() {}
     virtual void RedrawMatrixRow(int channel) { (void)channel; }
     virtual void OnChannelNameChanged(int channel) { (void)channel; }
@@ -200,6 +201,43 @@ class CQuenbarDlg : public ui::TemplateDialog,
     // Zeroes every mix cell and redraws the matrix.
     void ResetInputVolume();
 
+    // ---- Layout by device model and the status display ----
+    // The steps of the layout pass, in its order.
+    void UpdateLanguageAndModel();
+    void RelabelInputs();
+    void PlaceChannelSelectButtons();
+    void PlaceChannelGainEdits();
+    void PlaceMuteButtons();
+    void PlacePhaseButtons();
+    void PlaceDelayEdits();
+    void PlaceDelayUnitButtons();
+    void PlaceRoutingMatrix();
+    void PlaceInputLabels();
+    void PlaceChannelGainSliders();
+    void PlaceBridgeButtons();
+    void PlaceLinkButtons();
+    void PlaceOverlayButtons();
+    void PlaceGainScaleLabels();
+    void PlaceStripRow(const std::array<int, kChannels>& ids, const gfx::Rect& first, int pitch);
+    // Shows or hides every control for the model, whatever the last pass showed.
+    void OnApplyModelLayout();
+    // An enabled control's rectangle in the window is painted again, the skin behind it too (the statics are
+    // transparent); a disabled control is left alone.
+    virtual void InvalidateControl(int id);
+
+  public:
+    // The skin bitmap a status picture (1265 or 1266) shows, 0 before the first draw. The window paints it
+    // over the picture's rectangle also where the template hides the picture.
+    int StatusPictureBitmap(int pictureId) const;
+
+  private:
+    // The link's threads, on the application's clock (the start-up's step without the timers).
+    void StartLinkThreads();
+    void ShowStatusPicture(int pictureId, int bitmapId, int& shown);
+    int m_LastLayoutModel = 255;  // the model of the last layout pass; 255 before the first
+    int m_TcpPictureShown = 0;
+    int m_UsbPictureShown = 0;
+
   private:
     // Timer cases.
     void OnPollTick();
@@ -229,7 +267,6 @@ class CQuenbarDlg : public ui::TemplateDialog,
     device::LinkConfig m_LinkConfig;
     int m_nLoadState = 0;  // 0: no full read in this connection, 8: started
     device::Delays m_Delays{};
-    int m_OverlayMask = 0;
     std::string m_VersionText;
     int m_LayoutsApplied = 0;
     bool m_NamesRequested = false;  // CMD_REQUEST_NAMES went out in this full read
@@ -274,6 +311,4 @@ class CQuenbarDlg : public ui::TemplateDialog,
     std::string m_SysMenuAbout;  // the system menu's About entry, empty without string 101
     // The upgrade start waits for the user's file choice: no transfer runs yet, so nothing times out.
     bool m_ChoosingUpgradeFile = false;
-    std::string m_UpgradeText;  // the (hidden) upgrade static's text
-    std::string m_UsbText;      // the (hidden) USB static's text
 };

@@ -116,7 +116,7 @@ void CQuenbarDlg::StartRecallRead(int slot) {
 
 void CQuenbarDlg::OnPushChangesTick() {
     device::PackDeviceImage(m_Delays);
-    device::PackRoutingImage(m_OverlayMask);
+    device::PackRoutingImage(m_Spectrum.GetChannelMask());
     // A store goes out only when every changed chunk has gone, so the device stores the whole scene.
     if (device::SyncChangedChunks().imagesInStep) device::SendPendingStore();
 }
@@ -164,8 +164,10 @@ void CQuenbarDlg::OnStatusTick() {
     if (g_UsbConnected.load() != m_UsbConnectedShown) {
         m_UsbConnectedShown = g_UsbConnected.load();
         DrawUsbStatus();
-        m_UsbText = res::LoadUiString(m_UsbConnectedShown == 0 ? IDS_DISCONNECT : IDS_CONNECTED);
+        SetDlgItemText(IDC_STATIC_USB,
+                       res::LoadUiString(m_UsbConnectedShown == 0 ? IDS_DISCONNECT : IDS_CONNECTED));
         if (m_UsbConnectedShown == 0) PostMessage(WM_DEVICE_DISCONNECTED);
+        InvalidateControl(IDC_STATIC_USB);
     }
     // A transfer the device left (lost link, or 10 s without a request) ends as failed.
     if (g_UpgradeRunning.load() == 1 && !m_ChoosingUpgradeFile) {
@@ -174,14 +176,15 @@ void CQuenbarDlg::OnStatusTick() {
     }
     const std::string updating = res::LoadUiString(IDS_UPDATING);
     const std::string updated = res::LoadUiString(IDS_UPDATED);
+    const std::string upgradeText = GetDlgItemText(IDC_STATIC_UPGRADE);
     if (g_UpgradeRunning.load() == 1) {
-        m_UpgradeText = updating;
-    } else if (m_UpgradeText == updating) {
-        m_UpgradeText = updated;
+        if (upgradeText != updating) SetDlgItemText(IDC_STATIC_UPGRADE, updating);
+    } else if (upgradeText == updating) {
+        SetDlgItemText(IDC_STATIC_UPGRADE, updated);
         m_UpgradeTextHold = 0;
-    } else if (m_UpgradeText == updated && ++m_UpgradeTextHold > kUpdatedHoldTicks) {
+    } else if (upgradeText == updated && ++m_UpgradeTextHold > kUpdatedHoldTicks) {
         m_UpgradeTextHold = 0;
-        m_UpgradeText.clear();
+        SetDlgItemText(IDC_STATIC_UPGRADE, "");
     }
 }
 
@@ -227,7 +230,7 @@ ui::LRESULT CQuenbarDlg::OnRoutingImageLoaded(ui::WPARAM, ui::LPARAM) {
         if (load.maskChanged[c]) RedrawMatrixRow(c);
     }
     if (load.linksRead) {
-        m_OverlayMask = load.overlayMask;
+        m_Spectrum.SetChannelMask(load.overlayMask);
         RedrawOverlayButtons();
     }
     RedrawLinkButtons();

@@ -8,6 +8,9 @@
 #include "device/storerequest.h"
 #include "dialogs/dialoglogo.h"
 #include "dialogs/loadpercent.h"
+#include "mainwnd/quenbarids.h"
+#include "mainwnd/routingids.h"
+#include "res/skinids.h"
 #include "windowfixture.h"
 
 namespace {
@@ -50,6 +53,35 @@ TEST_P(BothLinksWindow, ConnectIdentifyReadAndSync) {
         },
         5s));
     EXPECT_EQ(progressShown.load(), 1);  // the full read runs once per connection
+}
+
+// With the stand-in up, the start-up's chooser closes by itself once the device has said what it is, and the
+// window is laid out for the model it reported, not the chooser's preselected one.
+TEST_P(BothLinksWindow, TheChooserClosesByItselfAndTheWindowTakesTheDecodedModelsLayout) {
+    awaitIdentification = true;
+    Start(GetParam(), {device::ModelCodeFor(5), 211118, "MEDIA"});
+    EXPECT_EQ(startupChoosers.load(), 1);
+    EXPECT_EQ(g_DeviceModel, 5);
+    EXPECT_EQ(g_ModelChosenManually, 0);
+    ASSERT_TRUE(dlg->IsWindowVisible());
+    EXPECT_GE(dlg->ModelLayoutsApplied(), 1);
+    // Model 5: eight strips; Hi.1..Hi.4, AUX-1/2, optical and Bluetooth on each.
+    for (int c = 0; c < kChannels; ++c) {
+        EXPECT_EQ(dlg->GetDlgItem(g_ChannelSelectButtonIds[c])->IsWindowVisible(), c < 8) << c;
+        for (int bit = 0; bit < kInputs; ++bit) {
+            const bool shown = c < 8 && (bit < 4 || (bit >= 6 && bit < 12));
+            EXPECT_EQ(dlg->GetDlgItem(g_RoutingButtonIds[c][bit])->IsWindowVisible(), shown) << c << " " << bit;
+        }
+    }
+    for (int bit = 0; bit < kInputs; ++bit)
+        EXPECT_EQ(dlg->GetDlgItem(g_InputLabelIds[0][bit])->IsWindowVisible(), bit < 4 || (bit >= 6 && bit < 12));
+    Synchronise();
+    EXPECT_EQ(ConsoleImage(), stand->MainImage());
+    // The link's picture shows it up by the next status tick.
+    const bool overUsb = GetParam();
+    const int picture = overUsb ? IDC_PICTURE_USB : IDC_PICTURE_TCP;
+    const int connected = overUsb ? res::skinid::kUsbConnected[0] : res::skinid::kTcpConnected[0];
+    EXPECT_TRUE(RunUntil([&] { return dlg->StatusPictureBitmap(picture) == connected; }, 2s));
 }
 
 // A command too long for its link's frame is dropped and its box is posted: neither the UI thread nor a

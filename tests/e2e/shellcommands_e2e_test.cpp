@@ -24,7 +24,7 @@ class ShellCommandsTest : public WindowE2eTest {
     // The window's modal dialogs: the fixture's handling, then the test's.
     void Observe(std::function<void(ui::Window&)> then) {
         app.SetModalObserver([this, then = std::move(then)](ui::Window& w) {
-            if (dynamic_cast<CLoadPercent*>(&w)) ++progressShown;
+            OnModal(w);
             if (then) then(w);
         });
     }

@@ -3,6 +3,10 @@
 // link's threads run in real time, so the window's timers must too). A timed rule (the load watchdog, the
 // upgrade's silence) is not waited for: the test jumps the application's clock with AdvanceClock, which the
 // link reads too.
+//
+// The window goes through the program's own start-up (its template, OnInitDialog with the model chooser,
+// then shown); the test's loops then run it in place of its modal loop. The start-up's chooser is confirmed
+// at once, as a user picking the preselected model, unless the test waits for it to close by itself.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -29,22 +33,47 @@
 #include "dialogs/dialoglogo.h"
 #include "dialogs/loadpercent.h"
 #include "mainwnd/quenbardlg.h"
+#include "mainwnd/quenbartemplate.h"
 #include "platform/backend/headless.h"
 #include "platform/hid/loopbackbackend.h"
 #include "platform/ui/application.h"
 #include "platform/ui/messagebox.h"
+#include "platform/ui/uilanguage.h"
 #include "resetlink.h"
+
+// The main window started the way DoModal starts it, up to its loop.
+class StartedDlg : public CQuenbarDlg {
+  public:
+    using CQuenbarDlg::CQuenbarDlg;
+    bool StartUp() {
+        const res::DialogTemplate* t = App().Dialogs().Find(ui::UiLanguage(), IDD_QUENBAR_DIALOG);
+        if (!t) return false;
+        ResetTemplate(*t);
+        if (!CreateTopLevel(gfx::RectFromSize(0, 0, 1272, 676), "console", 0)) return false;
+        CreateItems();
+        SendMessage(ui::WM_INITDIALOG);
+        if (!IsEnded()) ShowWindow(ui::SW_SHOW);
+        return true;
+    }
+};
 
 class WindowE2eTest : public ::testing::Test {
   protected:
     WindowE2eTest() : app(std::make_unique<ui::HeadlessBackend>(ui::HeadlessBackend::Clock::kReal)) {
-        app.SetModalObserver([this](ui::Window& w) {
-            if (dynamic_cast<CLoadPercent*>(&w)) ++progressShown;
-            if (dynamic_cast<CDialogLogo*>(&w)) {
-                ++choosersShown;
-                if (confirmChooser) w.PostMessage(ui::WM_COMMAND, ui::MAKEWPARAM(ui::IDOK, ui::BN_CLICKED));
-            }
-        });
+        app.SetModalObserver([this](ui::Window& w) { OnModal(w); });
+    }
+    // The fixture's part of every modal window: counts, and the chooser's answer.
+    void OnModal(ui::Window& w) {
+        if (dynamic_cast<CLoadPercent*>(&w)) ++progressShown;
+        if (!dynamic_cast<CDialogLogo*>(&w)) return;
+        const auto confirm = [&w] { w.PostMessage(ui::WM_COMMAND, ui::MAKEWPARAM(ui::IDOK, ui::BN_CLICKED)); };
+        if (startingUp) {
+            ++startupChoosers;
+            if (!awaitIdentification) confirm();
+            return;
+        }
+        ++choosersShown;
+        if (confirmChooser) confirm();
     }
     void SetUp() override { ResetAll(); }
     void TearDown() override {
@@ -56,11 +85,12 @@ class WindowE2eTest : public ::testing::Test {
     static void ResetAll() { ResetLinkGlobals(); }
 
     void MakeWindow(const device::LinkConfig& config) {
-        dlg = std::make_unique<CQuenbarDlg>(&app);
-        ASSERT_TRUE(dlg->CreateTopLevel(gfx::RectFromSize(0, 0, 640, 400), "console", ui::WS_VISIBLE));
+        dlg = std::make_unique<StartedDlg>(&app);
         app.SetMainWindow(dlg.get());
         dlg->SetLinkConfig(config);
-        dlg->StartLink();
+        startingUp = true;
+        ASSERT_TRUE(dlg->StartUp());
+        startingUp = false;
     }
     void StartTcp(standin::Options options = {}) {
         stand = std::make_unique<standin::DeviceStandIn>(options);
@@ -118,11 +148,14 @@ class WindowE2eTest : public ::testing::Test {
     ui::Application app;
     ui::MessageBoxRecorder boxes{app};
     std::atomic<int> progressShown{0};  // progress dialogs shown so far
-    std::atomic<int> choosersShown{0};  // model choosers shown so far
-    bool confirmChooser = false;        // the user picks the preselected model at once
+    std::atomic<int> choosersShown{0};    // model choosers shown after the start-up
+    std::atomic<int> startupChoosers{0};  // ... and by the start-up
+    bool confirmChooser = false;          // the user picks the preselected model at once
+    bool awaitIdentification = false;     // the start-up's chooser is left to close by itself
+    bool startingUp = false;
     hid::LoopbackBackend hid;
     std::unique_ptr<standin::DeviceStandIn> stand;
     std::unique_ptr<standin::StandInTcpServer> server;
     std::unique_ptr<standin::StandInUsb> usb;
-    std::unique_ptr<CQuenbarDlg> dlg;
+    std::unique_ptr<StartedDlg> dlg;
 };
