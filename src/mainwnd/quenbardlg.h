@@ -163,7 +163,7 @@ class CQuenbarDlg : public ui::TemplateDialog,
     virtual void DrawTcpStatus() {}
     virtual void DrawUsbStatus() {}
     virtual void RedrawLinkButtons() {}
-    virtual void RedrawMatrixRow(int channel) { (void)channel; }
+    virtual void RedrawMatrixRow(int channel);
     virtual void OnChannelNameChanged(int channel) { (void)channel; }
     virtual void RefreshLoadedControls() {}
     virtual void RedrawOverlayButtons() {}
@@ -200,6 +200,22 @@ class CQuenbarDlg : public ui::TemplateDialog,
     // Zeroes every mix cell and redraws the matrix.
     void ResetInputVolume();
 
+  public:
+    // ---- Input routing matrix and mix volume ----
+    // The input source a matrix label belongs to: 1 high level, 2 AUX, 3 Bluetooth (or USB), 5 optical,
+    // 10 no source (model 7's unused inputs); 0 for a control that is no input label.
+    int GetInputLabelKind(int controlId) const;
+
+  protected:
+    // The 240 cell buttons' clicks (one handler finds the cell by its id); the constructor adds them.
+    void AddRoutingHandlers();
+    void OnRoutingCellClicked(int id);
+    // Toggles input j of output o; a bridged pair's partner takes the same state.
+    void ToggleRoutingCell(int o, int j);
+    // The six pair buttons, after a load read the bridge flags.
+    void RedrawBridgeButtons();
+    void OnMixVolumeChanged(ui::WPARAM volume);
+
   private:
     // Timer cases.
     void OnPollTick();
@@ -229,7 +245,6 @@ class CQuenbarDlg : public ui::TemplateDialog,
     device::LinkConfig m_LinkConfig;
     int m_nLoadState = 0;  // 0: no full read in this connection, 8: started
     device::Delays m_Delays{};
-    int m_OverlayMask = 0;
     std::string m_VersionText;
     int m_LayoutsApplied = 0;
     bool m_NamesRequested = false;  // CMD_REQUEST_NAMES went out in this full read

@@ -116,7 +116,7 @@ void CQuenbarDlg::StartRecallRead(int slot) {
 
 void CQuenbarDlg::OnPushChangesTick() {
     device::PackDeviceImage(m_Delays);
-    device::PackRoutingImage(m_OverlayMask);
+    device::PackRoutingImage(m_Spectrum.GetChannelMask());
     // A store goes out only when every changed chunk has gone, so the device stores the whole scene.
     if (device::SyncChangedChunks().imagesInStep) device::SendPendingStore();
 }
@@ -226,9 +226,12 @@ ui::LRESULT CQuenbarDlg::OnRoutingImageLoaded(ui::WPARAM, ui::LPARAM) {
     for (int c = 0; c < kChannels; ++c) {
         if (load.maskChanged[c]) RedrawMatrixRow(c);
     }
+    if (load.mixInChanged) RedrawControl(IDC_HIGH_LEVEL_MIX);
     if (load.linksRead) {
-        m_OverlayMask = load.overlayMask;
+        // The graph holds the overlay mask; the push packs the graph's.
+        m_Spectrum.SetChannelMask(load.overlayMask);
         RedrawOverlayButtons();
+        RedrawBridgeButtons();
     }
     RedrawLinkButtons();
     SetTimer(TIMER_PUSH_CHANGES, kPushMs);
