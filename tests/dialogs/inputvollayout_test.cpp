@@ -3,6 +3,7 @@
 // worked out here from the layout's own tables as written down for the dialog, not taken from the code.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 #include "inputvolfixture.h"
@@ -144,6 +145,31 @@ TEST_F(InputVolLayoutTest, EveryModelPlacesItsRowsAndColumnsInEveryBand) {
             });
         }
     }
+}
+
+// Moved labels and headers go to the top of the drawing order; the cells keep the template's order.
+TEST_F(InputVolLayoutTest, MovedLabelsGoOnTopWhileCellsKeepTheirOrder) {
+    WhileOpen({2, 1, true, 96}, [&](ProbeInputVol& dlg) {
+        const std::vector<ui::Window*>& children = dlg.Children();
+        std::set<int> moved;
+        for (int i = 0; i < kChannels; ++i) moved.insert(g_MixColumnLabelIds[i]);
+        for (int j : {0, 1, 2, 3, 4, 5, 12, 13, 6, 7, 8, 9, 10, 11}) moved.insert(g_MixRowLabelIds[j]);
+        std::set<int> front;
+        for (std::size_t k = 0; k < moved.size(); ++k) front.insert(children[k]->GetDlgCtrlID());
+        EXPECT_EQ(front, moved);
+        std::vector<int> cells;
+        for (ui::Window* w : children) {
+            if (dynamic_cast<ui::Edit*>(w) || dynamic_cast<ui::TrackBar*>(w)) cells.push_back(w->GetDlgCtrlID());
+        }
+        std::vector<int> templateOrder;
+        for (int o = 0; o < kChannels; ++o) {
+            for (int j = 0; j < kInputs; ++j) {
+                templateOrder.push_back(g_MixEditIds[o][j]);
+                templateOrder.push_back(g_MixSliderIds[o][j]);
+            }
+        }
+        EXPECT_EQ(cells, templateOrder);
+    });
 }
 
 TEST_F(InputVolLayoutTest, Model1WithAux34HiddenMovesOpticalUp) {
