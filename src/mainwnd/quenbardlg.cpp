@@ -51,6 +51,7 @@ CQuenbarDlg::CQuenbarDlg(ui::Application* app)
     }
     SetBackground(kBackground);
     AddCommandHandlers();
+    AddRoutingHandlers();
 }
 
 CQuenbarDlg::~CQuenbarDlg() {

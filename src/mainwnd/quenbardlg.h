@@ -164,7 +164,7 @@ class CQuenbarDlg : public ui::TemplateDialog,
     virtual void DrawTcpStatus();
     virtual void DrawUsbStatus();
     virtual void RedrawLinkButtons() {}
-    virtual void RedrawMatrixRow(int channel) { (void)channel; }
+    virtual void RedrawMatrixRow(int channel);
     virtual void OnChannelNameChanged(int channel) { (void)channel; }
     virtual void RefreshLoadedControls() {}
     virtual void RedrawOverlayButtons() {}
@@ -237,6 +237,21 @@ class CQuenbarDlg : public ui::TemplateDialog,
     int m_LastLayoutModel = 255;  // the model of the last layout pass; 255 before the first
     int m_TcpPictureShown = 0;
     int m_UsbPictureShown = 0;
+  public:
+    // ---- Input routing matrix and mix volume ----
+    // The input source a matrix label belongs to: 1 high level, 2 AUX, 3 Bluetooth (or USB), 5 optical,
+    // 10 no source (model 7's unused inputs); 0 for a control that is no input label.
+    int GetInputLabelKind(int controlId) const;
+
+  protected:
+    // The 240 cell buttons' clicks (one handler finds the cell by its id); the constructor adds them.
+    void AddRoutingHandlers();
+    void OnRoutingCellClicked(int id);
+    // Toggles input j of output o; a bridged pair's partner takes the same state.
+    void ToggleRoutingCell(int o, int j);
+    // The six pair buttons, after a load read the bridge flags.
+    void RedrawBridgeButtons();
+    void OnMixVolumeChanged(ui::WPARAM volume);
 
   private:
     // Timer cases.

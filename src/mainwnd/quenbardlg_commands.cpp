@@ -156,6 +156,9 @@ bool CQuenbarDlg::OnShellMessage(ui::UINT message, ui::WPARAM wParam, ui::LPARAM
         case WM_COMBO_CHANGED:
             OnComboChanged(reinterpret_cast<ui::Window*>(wParam));
             return true;
+        case WM_MIX_VOLUME_CHANGED:
+            OnMixVolumeChanged(wParam);
+            return true;
         default:
             return false;
     }

@@ -229,9 +229,12 @@ ui::LRESULT CQuenbarDlg::OnRoutingImageLoaded(ui::WPARAM, ui::LPARAM) {
     for (int c = 0; c < kChannels; ++c) {
         if (load.maskChanged[c]) RedrawMatrixRow(c);
     }
+    if (load.mixInChanged) RedrawControl(IDC_HIGH_LEVEL_MIX);
     if (load.linksRead) {
+        // The graph holds the overlay mask; the push packs the graph's.
         m_Spectrum.SetChannelMask(load.overlayMask);
         RedrawOverlayButtons();
+        RedrawBridgeButtons();
     }
     RedrawLinkButtons();
     SetTimer(TIMER_PUSH_CHANGES, kPushMs);

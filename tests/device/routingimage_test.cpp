@@ -80,19 +80,23 @@ TEST_F(RoutingImageTest, BridgeByteFollowsTheFlags) {
 TEST_F(RoutingImageTest, LoadMasksAndLimits) {
     image[0] = 0xF0, image[1] = 0x00, image[2] = 0x01;  // bits 20..23 and bit 0
     image[306] = 0xF1, image[307] = 0x23;               // group 0: bits 12..15 and 0x123
-    image[48] = 0x7F;
     image[50] = 200;  // levels are taken as they are
     device::UnpackRoutingImage(image);
     EXPECT_EQ(g_RoutingMask[0], 0x000001);
     EXPECT_EQ(g_LinkGroupMask[0], 0x123);
-    EXPECT_EQ(g_HighLevelMixIn, 0);
-    EXPECT_EQ(g_HighLevelMixVolume, 60);
     EXPECT_EQ(g_InputVolume[0][0], 200);
 
-    image[48] = 0xBC;
-    device::UnpackRoutingImage(image);
-    EXPECT_EQ(g_HighLevelMixIn, 1);
-    EXPECT_EQ(g_HighLevelMixVolume, 60);
+    // Byte 48: bit 7 the mix-in switch, the rest the volume, limited to 60.
+    const struct {
+        std::uint8_t byte;
+        int mixIn, volume;
+    } mixCases[] = {{0x7F, 0, 60}, {0xBC, 1, 60}, {0xFF, 1, 60}, {0x8C, 1, 12}, {0x00, 0, 0}, {0x3D, 0, 60}};
+    for (const auto& c : mixCases) {
+        image[48] = c.byte;
+        device::UnpackRoutingImage(image);
+        EXPECT_EQ(g_HighLevelMixIn, c.mixIn) << int(c.byte);
+        EXPECT_EQ(g_HighLevelMixVolume, c.volume) << int(c.byte);
+    }
 }
 
 TEST_F(RoutingImageTest, LoadReportsWhatChanged) {
