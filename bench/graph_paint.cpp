@@ -4,6 +4,7 @@
 //   FullRepaint:  a repaint after every channel changed: a load of new values, or a channel switch.
 //   DragFrame:    one mouse move of a band drag through the window, from the injected move to the finished
 //                 back buffer, with the sync tick that takes the value into the model.
+//   MainWindowRepaint: the whole main window repainted while the graph is in a band drag.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -14,9 +15,12 @@
 #include "controls/spectrum.h"
 #include "controls/spectrumeditor.h"
 #include "device/channelmodel.h"
+#include "dialogs/dialoglogo.h"
+#include "mainwnd/quenbardlg.h"
 #include "platform/backend/headless.h"
 #include "platform/gfx/canvas.h"
 #include "platform/ui/application.h"
+#include "platform/ui/messages.h"
 
 namespace {
 
@@ -40,6 +44,24 @@ Values AllChannelValues(const SpectrumEditor& ed, int variant) {
     return v;
 }
 
+// Each channel's crossover: frequencies, slope indexes and types of the high-pass and the low-pass.
+struct Filters {
+    int hp[12], lp[12], hs[12], ls[12], ht[12], lt[12];
+};
+
+Filters AllChannelFilters() {
+    Filters f;
+    for (int c = 0; c < 12; ++c) {
+        f.hp[c] = 40 + 10 * c;
+        f.lp[c] = 15000 - 500 * c;
+        f.hs[c] = c % 8;
+        f.ls[c] = (c + 3) % 8;
+        f.ht[c] = c % 2;
+        f.lt[c] = (c + 1) % 2;
+    }
+    return f;
+}
+
 void SetAllChannelValues(SpectrumEditor& ed, int variant) {
     const Values v = AllChannelValues(ed, variant);
     ed.SetAllChannelQs(v.qs.data(), SpectrumEditor::kAllBands);
@@ -54,17 +76,9 @@ void PrepareAllChannels(SpectrumEditor& ed, int width, int height) {
     ed.SetBandGains(v.codes.data(), 31);
     SetAllChannelValues(ed, 0);
     ed.SetGraphRect(0, 0, width, height);
-    int hp[12], lp[12], hs[12], ls[12], ht[12], lt[12];
-    for (int c = 0; c < 12; ++c) {
-        hp[c] = 40 + 10 * c;
-        lp[c] = 15000 - 500 * c;
-        hs[c] = c % 8;
-        ls[c] = (c + 3) % 8;
-        ht[c] = c % 2;
-        lt[c] = (c + 1) % 2;
-    }
-    ed.SetFilters(60, 12000, 3, 3, 0, 0, false);
-    ed.SetAllChannelFilters(hp, lp, hs, ls, ht, lt);
+    const Filters f = AllChannelFilters();
+    ed.SetFilters(f.hp[0], f.lp[0], f.hs[0], f.ls[0], f.ht[0], f.lt[0], false);
+    ed.SetAllChannelFilters(f.hp, f.lp, f.hs, f.ls, f.ht, f.lt);
     ed.SetCurrentChannel(0, false);
     ed.SetChannelMask(0xFFF);
     ed.SetFreeDrag(true);
@@ -128,6 +142,27 @@ class Host : public ui::Window, public controls::GraphSyncControls {
     void RedrawGraph() override { graph.Invalidate(false); }
 };
 
+// The model and the sync's shadows hold what the graph shows, so the ticks of a drag take only the dragged
+// band and every overlay keeps its curve.
+void ModelFromGraph(const SpectrumEditor& graph) {
+    const Values v = AllChannelValues(graph, 0);
+    const Filters f = AllChannelFilters();
+    for (int c = 0; c < kChannels; ++c) {
+        for (int b = 0; b < kBands; ++b) {
+            const int i = c * kBands + b;
+            g_EqFreq[c][b] = g_EqFreqShadow[c][b] = v.freqs[i];
+            g_EqGain[c][b] = g_EqGainShadow[c][b] = v.codes[i];
+            g_EqQ[c][b] = g_EqQShadow[c][b] = v.qs[i];
+        }
+        g_HighPassFreq[c] = g_HighPassFreqShadow[c] = f.hp[c];
+        g_LowPassFreq[c] = g_LowPassFreqShadow[c] = f.lp[c];
+        g_HighPassSlope[c] = f.hs[c];
+        g_LowPassSlope[c] = f.ls[c];
+        g_HighPassType[c] = f.ht[c];
+        g_LowPassType[c] = f.lt[c];
+    }
+}
+
 void BM_DragFrame(benchmark::State& state) {
     const int dpi = static_cast<int>(state.range(0));
     const int width = Width(dpi), height = Height(dpi);
@@ -143,6 +178,7 @@ void BM_DragFrame(benchmark::State& state) {
     app.SetMainWindow(&host);
     host.graph.Create(&host, 1233, gfx::RectFromSize(20, 20, width, height));
     PrepareAllChannels(host.graph, width, height);
+    ModelFromGraph(host.graph);
     hl.RunPending();
 
     const int band = 12;
@@ -169,5 +205,43 @@ void BM_DragFrame(benchmark::State& state) {
     controls::ResetGraphSyncShadow();
 }
 BENCHMARK(BM_DragFrame)->Arg(96)->Arg(192)->Unit(benchmark::kMillisecond);
+
+void BM_MainWindowRepaint(benchmark::State& state) {
+    const int dpi = static_cast<int>(state.range(0));
+    ui::Application app(std::make_unique<ui::HeadlessBackend>());
+    ui::HeadlessBackend& hl = *app.Headless();
+    hl.SetDpi(dpi);
+    CQuenbarDlg dlg(&app);
+    dlg.SetLinkConfig({nullptr, "127.0.0.1", 9});  // nothing answers there
+    app.SetMainWindow(&dlg);
+    app.SetModalObserver([&](ui::Window& w) {
+        if (dynamic_cast<CDialogLogo*>(&w)) {
+            w.PostMessage(ui::WM_COMMAND, ui::MAKEWPARAM(ui::IDOK, ui::BN_CLICKED));
+            return;
+        }
+        CSpectrum& graph = dlg.Spectrum();
+        const gfx::Rect r = graph.GetClientRect();
+        PrepareAllChannels(graph, r.Width(), r.Height());
+        const controls::Point p = graph.Bezier().m_ptBand[12][3];
+        graph.MoveAt(p.x, p.y);
+        graph.PressAt(p.x, p.y);
+        graph.MoveAt(p.x + 9, p.y - 12);
+        app.RunUntilIdle();
+        const int presents = hl.Presents();
+        int n = 0;
+        for (auto _ : state) {
+            ++n;
+            dlg.Invalidate(true);
+            app.RunUntilIdle();
+        }
+        if (hl.Presents() - presents < n) state.SkipWithError("a repaint did not reach the screen");
+        graph.ReleaseAt(p.x + 9, p.y - 12);
+        dlg.PostMessage(ui::WM_CLOSE);
+    });
+    dlg.DoModal();
+    app.SetMainWindow(nullptr);
+    state.counters["frame_ms"] = kFrameMs;
+}
+BENCHMARK(BM_MainWindowRepaint)->Arg(96)->Arg(192)->Unit(benchmark::kMillisecond);
 
 }  // namespace
