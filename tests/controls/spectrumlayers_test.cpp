@@ -258,6 +258,50 @@ TEST(SpectrumLayers, ANewSizeOrLayoutRedrawsTheBase) {
     }
 }
 
+class CountingEditor : public SpectrumEditor {
+  public:
+    using SpectrumEditor::SpectrumEditor;
+    int redraws = 0;
+
+  protected:
+    void RequestRedraw() override { ++redraws; }
+};
+
+// A move asks for a repaint only when the hover read-out or a dragged value changes what is shown.
+TEST(SpectrumLayers, MovesThatChangeNothingAskForNoRepaint) {
+    CountingEditor ed(96);
+    SetUpTwelveChannels(ed, 1100, 300);
+    const auto& g = ed.Layout();
+    const auto p = Peak(ed, 17);
+    const int hy = g.bottom - 2 * g.rowHeight + 3, hx = g.MarkerX(ed.GetHighPassFreq()) + 3;
+    struct Move {
+        const char* name;
+        int x, y;
+        bool redraw;
+    } moves[] = {
+        {"onto band 18", p.x, p.y, true},
+        {"within band 18", p.x + 2, p.y - 3, false},
+        {"within band 18 again", p.x - 4, p.y + 1, false},
+        {"off every band", p.x + 40, g.top + 2, false},
+        {"onto the high-pass marker", hx, hy, true},
+        {"within the marker", hx + 2, hy + 4, false},
+        {"back onto band 18", p.x, p.y, true},
+    };
+    for (const auto& m : moves) {
+        const int before = ed.redraws;
+        ed.MoveAt(m.x, m.y);
+        EXPECT_EQ(ed.redraws > before, m.redraw) << m.name;
+    }
+    // A drag repaints on every move, since the peak follows the pointer.
+    ed.PressAt(p.x, p.y);
+    for (int i = 1; i <= 3; ++i) {
+        const int before = ed.redraws;
+        ed.MoveAt(p.x, p.y - i);
+        EXPECT_GT(ed.redraws, before) << "drag move " << i;
+    }
+    ed.ReleaseAt(p.x, p.y - 3);
+}
+
 // The graph as the main window holds it, at 192 DPI on the headless backend: a band drag, the sync tick
 // that takes it into the model, and the picture in the window's back buffer.
 using ReferenceSpectrum = Reference<CSpectrum>;
