@@ -6,6 +6,7 @@
 // The graph never reads the parameter model; the main window pushes values in through the setters and reads
 // dragged values back through the getters (see graphsync.h). Setters never redraw unless told to.
 #include "controls/bezier.h"
+#include "controls/graphbaselayer.h"
 #include "controls/graphgeometry.h"
 
 namespace gfx {
@@ -79,6 +80,7 @@ class SpectrumEditor {
     int CurrentChannel() const { return m_nChannel; }
     int FilterOff() const { return m_nFilterOff; }
     int HitTestMarker(int x, int y) const;
+    const controls::GraphBaseLayer& BaseLayer() const { return m_BaseLayer; }
 
   protected:
     // Window services; the window class supplies them.
@@ -93,6 +95,10 @@ class SpectrumEditor {
     void UpdateHoverBand(int x, int y);
     void TrackFilterMarker(int x, int y);
     void HookOnce();
+    // A paint is the base (background, grid, overlays; cached) and the current channel drawn over it.
+    void PaintBase(gfx::Canvas& dc, const gfx::Rect& client);
+    void PaintCurrent(gfx::Canvas& dc);
+    controls::GraphBaseLayer::Key BaseKey() const;
     void DrawGrid(gfx::Canvas& dc) const;
     void DrawOverlayCurves(gfx::Canvas& dc);
     void DrawBandNumbers(gfx::Canvas& dc) const;
@@ -138,4 +144,5 @@ class SpectrumEditor {
     int m_nHoverMarker = -1;
     int m_nChannelMask = 0;
     int m_nChannel = 0;
+    controls::GraphBaseLayer m_BaseLayer;
 };

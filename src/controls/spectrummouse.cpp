@@ -105,9 +105,10 @@ void SpectrumEditor::UpdateHoverBand(int x, int y) {
     if (m_nDragMarker != -1) return;
     for (int b = 0; b < kGraphBands; ++b) {
         if (m_Bezier.HitTestBand(x, y, b) == b) {
+            // A move that keeps the hover where it was changes no pixel.
+            if (m_nHoverBand != b || m_nHoverMarker != -1) RequestRedraw();
             m_nHoverBand = b;
             m_nHoverMarker = -1;
-            RequestRedraw();
             return;
         }
     }
@@ -117,14 +118,14 @@ void SpectrumEditor::TrackFilterMarker(int x, int y) {
     if (m_nDragBand != -1) return;
     const GraphLayout& g = m_Layout;
     if (m_nDragMarker != 1 && InMarker(0, x, y)) {
+        if (m_nHoverMarker != 0 || m_nHoverBand != -1) RequestRedraw();
         m_nHoverMarker = 0;
         m_nHoverBand = -1;
-        RequestRedraw();
     }
     if (m_nDragMarker != 0 && InMarker(1, x, y)) {
+        if (m_nHoverMarker != 1 || m_nHoverBand != -1) RequestRedraw();
         m_nHoverMarker = 1;
         m_nHoverBand = -1;
-        RequestRedraw();
     }
     if (m_nDragMarker == 0) {
         if (x > g.left && x <= g.right)

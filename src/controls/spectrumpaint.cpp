@@ -1,7 +1,9 @@
 // Painting of the graph: background, frame and grid with labels, the overlay channels, the current channel
 // with its selection, band numbers, Q handles, the hovered band's read-out and the filter markers. Everything
-// goes into one offscreen buffer that the window copies to the screen at once, so drags do not flicker.
+// goes into one offscreen buffer that the window copies to the screen at once, so drags do not flicker. What
+// lies under the current channel comes from the base layer, so a drag draws one curve, not twelve.
 #include <charconv>
+#include <iterator>
 #include <string>
 
 #include "controls/spectrumeditor.h"
@@ -38,11 +40,44 @@ gfx::Font NumberFont(int dpi) {
 
 void SpectrumEditor::PaintTo(gfx::Canvas& dc, const gfx::Rect& client) {
     m_rcClient = client;
+    if (!m_bLayoutSet) {
+        dc.FillRect(client, kBackground);
+        return;
+    }
+    m_BaseLayer.Paint(dc, client, BaseKey(), [&](gfx::Canvas& layer) { PaintBase(layer, client); });
+    PaintCurrent(dc);
+}
+
+void SpectrumEditor::PaintBase(gfx::Canvas& dc, const gfx::Rect& client) {
     dc.FillRect(client, kBackground);
-    if (!m_bLayoutSet) return;
     gfx::BkMode oldMode = dc.SetBkMode(gfx::BkMode::kTransparent);
     DrawGrid(dc);
     DrawOverlayCurves(dc);
+    dc.SetBkMode(oldMode);
+}
+
+GraphBaseLayer::Key SpectrumEditor::BaseKey() const {
+    GraphBaseLayer::Key key;
+    key.reserve(8192);  // eleven overlays of 31 bands
+    const int head[] = {m_nDpi, m_Layout.left, m_Layout.top, m_Layout.right, m_Layout.bottom,
+                        m_Layout.rowHeight, m_Layout.zeroY, m_Layout.ppd, m_nChannelMask, m_nChannel};
+    AppendKey(key, head, std::size(head));
+    for (int c = 0; c < kGraphChannels; ++c) {
+        if (!(m_nChannelMask & (1 << c)) || c == m_nChannel) continue;
+        const unsigned filters[] = {m_nAllHighPassFreq[c], m_nAllLowPassFreq[c],  m_nAllHighPassSlope[c],
+                                    m_nAllLowPassSlope[c], m_nAllHighPassType[c], m_nAllLowPassType[c],
+                                    m_nAllFilterOff[c]};
+        AppendKey(key, &c, 1);
+        AppendKey(key, filters, std::size(filters));
+        AppendKey(key, m_nAllFreq[c], kGraphBands);
+        AppendKey(key, m_dAllGain[c], kGraphBands);
+        AppendKey(key, m_dAllQ[c], kGraphBands);
+    }
+    return key;
+}
+
+void SpectrumEditor::PaintCurrent(gfx::Canvas& dc) {
+    gfx::BkMode oldMode = dc.SetBkMode(gfx::BkMode::kTransparent);
     // The overlays used m_Bezier; the current channel's points come back from the stored values, which also
     // puts a dragged peak where its values say.
     UpdateBandCurve(false, kGraphBands);

@@ -128,6 +128,8 @@ class Canvas {
     PangoLayout* MakeLayout(const std::string& utf8, const Font& font);
     void LayoutText(const std::string& utf8, const Rect& r, const Font& font, Color color, unsigned flags,
                     bool opaque, Color bk);
+    // Places a configured layout in r by the flags, clipped to r, and draws it.
+    void ShowLayout(PangoLayout* layout, const Rect& r, Color color, unsigned flags, bool opaque, Color bk);
 
     Bitmap& target_;
     cairo_t* cr_ = nullptr;

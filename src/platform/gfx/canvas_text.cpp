@@ -47,6 +47,12 @@ void Canvas::LayoutText(const std::string& utf8, const Rect& r, const Font& font
         if (flags & kTextCenter) pango_layout_set_alignment(layout, PANGO_ALIGN_CENTER);
         if (flags & kTextRight) pango_layout_set_alignment(layout, PANGO_ALIGN_RIGHT);
     }
+    ShowLayout(layout, r, color, flags, opaque, bk);
+    g_object_unref(layout);
+}
+
+void Canvas::ShowLayout(PangoLayout* layout, const Rect& r, Color color, unsigned flags, bool opaque, Color bk) {
+    const bool single = flags & kTextSingleLine;
     int w = 0, h = 0;
     pango_layout_get_pixel_size(layout, &w, &h);
     int x = r.left, y = r.top;
@@ -66,7 +72,6 @@ void Canvas::LayoutText(const std::string& utf8, const Rect& r, const Font& font
     cairo_move_to(cr_, x, y);
     pango_cairo_show_layout(cr_, layout);
     cairo_restore(cr_);
-    g_object_unref(layout);
 }
 
 void Canvas::DrawText(const std::string& utf8, const Rect& r, const Font& font, Color color, unsigned flags) {
@@ -80,9 +85,16 @@ void Canvas::DrawText(const std::string& utf8, const Rect& r, unsigned flags) {
 
 void Canvas::TextOut(Point p, const std::string& utf8) {
     if (!cr_ || utf8.empty()) return;
-    const Size size = MeasureText(utf8, state_.font);
-    LayoutText(utf8, RectFromSize(p.x, p.y, size.cx, size.cy), state_.font, state_.text_color,
-               kTextSingleLine, state_.bk_mode == BkMode::kOpaque, state_.bk_color);
+    // One layout both measures the text and draws it in the rectangle it measured.
+    PangoLayout* layout = MakeLayout(utf8, state_.font);
+    pango_layout_set_single_paragraph_mode(layout, TRUE);
+    int w = 0, h = 0;
+    pango_layout_get_pixel_size(layout, &w, &h);
+    const Rect r = RectFromSize(p.x, p.y, w, h);
+    if (!r.IsEmpty())
+        ShowLayout(layout, r, state_.text_color, kTextSingleLine, state_.bk_mode == BkMode::kOpaque,
+                   state_.bk_color);
+    g_object_unref(layout);
 }
 
 Size Canvas::MeasureText(const std::string& utf8, const Font& font) {
