@@ -1,5 +1,7 @@
 #include "mainwnd/drawchoices.h"
 
+#include <unordered_map>
+
 #include "device/channelmodel.h"
 #include "device/names.h"
 #include "mainwnd/quenbarids.h"
@@ -144,17 +146,22 @@ unsigned CaptionFlags(bool channelName, int textWidth, int buttonWidth) {
 }
 
 int InputLabelGroup(int id, int model) {
-    for (const auto& row : g_InputLabelIds) {
-        for (int j = 0; j < kInputs; ++j) {
-            if (row[j] != id) continue;
-            if (model == 7 && ((j >= 2 && j <= 5) || (j >= 12 && j <= 15))) return 10;
-            if (j == 6 || j == 7 || j == 14 || j == 15) return 2;
-            if (j == 8 || j == 9) return 5;
-            if (j == 10 || j == 11) return 3;
-            return 1;
+    // Every static and button asks on every paint: the input bit of each label id, found once.
+    static const std::unordered_map<int, int> bitOfLabel = [] {
+        std::unordered_map<int, int> m;
+        for (const auto& row : g_InputLabelIds) {
+            for (int j = 0; j < kInputs; ++j) m.emplace(row[j], j);  // the first row holding an id decides
         }
-    }
-    return 0;
+        return m;
+    }();
+    const auto it = bitOfLabel.find(id);
+    if (it == bitOfLabel.end()) return 0;
+    const int j = it->second;
+    if (model == 7 && ((j >= 2 && j <= 5) || (j >= 12 && j <= 15))) return 10;
+    if (j == 6 || j == 7 || j == 14 || j == 15) return 2;
+    if (j == 8 || j == 9) return 5;
+    if (j == 10 || j == 11) return 3;
+    return 1;
 }
 
 gfx::Color LabelTextColour(int group, int source) {

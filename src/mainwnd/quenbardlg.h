@@ -295,4 +295,7 @@ class CQuenbarDlg : public ui::TemplateDialog,
 
     // Owner-drawn captions: fonts by face and height.
     std::map<std::pair<std::string, int>, gfx::Font> m_CaptionFonts;
+    // The background skin as stretched over the client area, and its bitmap id.
+    gfx::Bitmap m_BkStretched;
+    int m_BkStretchedId = 0;
 };

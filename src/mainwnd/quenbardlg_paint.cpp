@@ -16,8 +16,17 @@ bool CQuenbarDlg::OnEraseBkgnd(gfx::Canvas&) {
 void CQuenbarDlg::OnPaint(gfx::Canvas& canvas) {
     const int id = mainwnd::BackgroundBitmap(g_LangId);
     if (App().Skin().Contains(id)) {
-        const gfx::Bitmap& bk = App().Skin().Get(id);
-        canvas.StretchBlt(GetClientRect(), bk, gfx::RectFromSize(0, 0, bk.Width(), bk.Height()));
+        // The skin stretched over the client area once, kept, and copied on every paint.
+        const gfx::Rect client = GetClientRect();
+        if (m_BkStretchedId != id || m_BkStretched.Width() != client.Width() ||
+            m_BkStretched.Height() != client.Height()) {
+            const gfx::Bitmap& bk = App().Skin().Get(id);
+            m_BkStretched = gfx::Bitmap(client.Width(), client.Height());
+            gfx::Canvas stretch(m_BkStretched);
+            stretch.StretchBlt(client, bk, gfx::RectFromSize(0, 0, bk.Width(), bk.Height()));
+            m_BkStretchedId = id;
+        }
+        canvas.BitBlt({0, 0}, m_BkStretched);
     } else {
         canvas.FillRect(GetClientRect(), m_DialogBrush);
     }
