@@ -12,7 +12,9 @@
 #include "mainwnd/quenbartemplate.h"
 #include "mainwnd/shellstrings.h"
 #include "platform/res/dpi.h"
+#include "platform/res/pngimages.h"
 #include "platform/ui/application.h"
+#include "res/skinids.h"
 #include "res/stringids.h"
 #include "res/uilanguage.h"
 
@@ -73,7 +75,8 @@ bool CQuenbarDlg::OnInitDialog() {
     // 2: the system menu's About entry.
     m_SysMenuAbout = res::LoadUiString(IDS_ABOUT);
     Trace("system menu");
-    // 3: the window's icon comes from the desktop entry; nothing to set on the window here.
+    // 3: icon 128, which the desktop shows for the window and in its window menu.
+    SetIcon(res::ProgramImages().Get(res::skinid::kAppIcon));
     Trace("icon");
     // 4: a second instance ends here, before any thread or timer exists, and never shows.
     Trace("single instance");

@@ -8,7 +8,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "device/deviceimage.h"
@@ -18,6 +20,7 @@
 #include "controls/graphsync.h"
 #include "controls/spectrum.h"
 #include "device/eqmodel.h"
+#include "mainwnd/drawchoices.h"
 #include "platform/gfx/pen.h"
 #include "platform/ui/combobox.h"
 #include "platform/ui/edit.h"
@@ -144,6 +147,19 @@ class CQuenbarDlg : public ui::TemplateDialog,
     // Places item id at rect (client pixels); sizes only when rect's position is to stay.
     void PlaceItem(int id, const gfx::Rect& rect);
     void SizeItem(int id, gfx::Size size);
+
+    // ---- Owner-drawn buttons and the window's pictures ----
+    bool OnDrawItem(int id, ui::DrawItemStruct& dis) override;
+    // The model value a button shows, as far as it picks the button's bitmap.
+    mainwnd::ButtonValue ShownValue(const mainwnd::OwnerDrawItem& item);
+    void DrawCaption(const mainwnd::OwnerDrawItem& item, gfx::Canvas& canvas, const gfx::Rect& rect);
+    // One font per face and height, made on first use.
+    const gfx::Font& CaptionFont(const char* face, int height);
+    // The TCP and USB pictures and the logo, on the window's own canvas.
+    void DrawLinkPictures(gfx::Canvas& canvas);
+    void DrawLogo(gfx::Canvas& canvas);
+    // The selection shows through the channel buttons alone.
+    void DrawChannelMarker() {}
 
     void OnTimer(ui::UINT_PTR id) override;
     void OnOK() override {}
@@ -326,4 +342,10 @@ class CQuenbarDlg : public ui::TemplateDialog,
     std::string m_SysMenuAbout;  // the system menu's About entry, empty without string 101
     // The upgrade start waits for the user's file choice: no transfer runs yet, so nothing times out.
     bool m_ChoosingUpgradeFile = false;
+
+    // Owner-drawn captions: fonts by face and height.
+    std::map<std::pair<std::string, int>, gfx::Font> m_CaptionFonts;
+    // The background skin as stretched over the client area, and its bitmap id.
+    gfx::Bitmap m_BkStretched;
+    int m_BkStretchedId = 0;
 };

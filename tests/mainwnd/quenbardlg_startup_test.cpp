@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "mainwindowrun.h"
 #include "device/status.h"
 #include "dialogs/dialoglogo.h"
 #include "mainwnd/quenbardlg.h"
@@ -23,20 +24,14 @@ class StartupTest : public ::testing::Test {
         ui::Application app(std::make_unique<ui::HeadlessBackend>());
         app.Headless()->SetDpi(dpi);
         CQuenbarDlg dlg(&app);
-        dlg.SetLinkConfig({nullptr, "127.0.0.1", 9});
-        app.SetMainWindow(&dlg);
-        app.SetModalObserver([&](ui::Window& w) {
-            if (dynamic_cast<CDialogLogo*>(&w)) {
-                w.PostMessage(ui::WM_COMMAND, ui::MAKEWPARAM(cancelChooser ? ui::IDCANCEL : ui::IDOK, ui::BN_CLICKED));
-                return;
-            }
-            ++shown;
-            check(dlg);
-            dlg.PostMessage(ui::WM_CLOSE);
-        });
-        const int result = dlg.DoModal();
+        const int result = RunMainWindow(
+            app, dlg,
+            [&] {
+                ++shown;
+                check(dlg);
+            },
+            cancelChooser);
         trace = dlg.InitTrace();
-        app.SetMainWindow(nullptr);
         return result;
     }
     int shown = 0;

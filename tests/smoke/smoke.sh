@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# smoke.sh PROGRAM SCREENSHOT: runs PROGRAM on its own Xvfb at 96 DPI, checks that its 1272x676 main window appears
-# painted with the placeholder skin's background, closes it with Alt+F4 and expects exit code 0.
+# smoke.sh PROGRAM SCREENSHOT STANDIN [DPI]: runs PROGRAM on its own Xvfb at DPI (96 unless given), checks that its
+# main window appears at the skin's size for that DPI (1272x676 at 96) painted with the skin's background, closes it
+# with Alt+F4 and expects exit code 0.
 set -euo pipefail
 program=$1
 shot=$2
 standin=$3
-export DSP_CONSOLE_DPI=96
+dpi=${4:-96}
+export DSP_CONSOLE_DPI=$dpi
+# The window's size: the skin's 1272 x 676 scaled by DPI / 96, truncated.
+want_w=$((1272 * dpi / 96))
+want_h=$((676 * dpi / 96))
 # A clean session: no desktop bus to start on demand, a runtime directory of our own.
 export DBUS_SESSION_BUS_ADDRESS=disabled:
 XDG_RUNTIME_DIR=$(mktemp -d)
@@ -24,7 +29,7 @@ trap cleanup EXIT
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 # Our own X server on a display number it picks itself (-displayfd), so parallel runs never collide.
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -dpi 96 -nolisten tcp 3>"$XDG_RUNTIME_DIR/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 2600x1400x24 -dpi 96 -nolisten tcp 3>"$XDG_RUNTIME_DIR/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 1 100); do
     [ -s "$XDG_RUNTIME_DIR/display" ] && break
@@ -66,22 +71,23 @@ width=$(awk '/Width:/ {print $2}' <<<"$info")
 height=$(awk '/Height:/ {print $2}' <<<"$info")
 x=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
 y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-[ "$width" = 1272 ] && [ "$height" = 676 ] || fail "main window is ${width}x${height}, expected 1272x676"
+[ "$width" = "$want_w" ] && [ "$height" = "$want_h" ] || fail "main window is ${width}x${height}, expected ${want_w}x${want_h}"
 
 # The first paint may lag the map a little.
 colour=""
 for _ in $(seq 1 30); do
     sleep 0.2
     import -window root "$shot"
-    colour=$(convert "$shot" -format "%[pixel:p{$((x + 10)),$((y + 400))}]" info:)
+    # The skin's point (10, 400), where it shows the plain background, at this DPI.
+    colour=$(convert "$shot" -format "%[pixel:p{$((x + 10 * dpi / 96)),$((y + 400 * dpi / 96))}]" info:)
     [ "$colour" = "srgb(33,44,61)" ] && break
 done
-[ "$colour" = "srgb(33,44,61)" ] || fail "background at (10,400) is $colour, expected srgb(33,44,61)"
+[ "$colour" = "srgb(33,44,61)" ] || fail "background at the skin's (10,400) is $colour, expected srgb(33,44,61)"
 
 # Real key events (XTEST) with the pointer over the window, which has the focus without a window manager.
 # The stand-in's full read runs under a modal progress dialog first; keys to the main window wait for its end.
 sleep 3
-xdotool mousemove $((x + 100)) $((y + 100))
+xdotool mousemove $((x + 100 * dpi / 96)) $((y + 100 * dpi / 96))
 xdotool key alt+F4
 for _ in $(seq 1 100); do
     kill -0 "$pid" 2>/dev/null || break

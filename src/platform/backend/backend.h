@@ -62,6 +62,8 @@ class Backend {
     virtual void MinimizeNative(NativeWindow& native) = 0;
     virtual void MoveNative(NativeWindow& native, const gfx::Rect& screen) = 0;
     virtual void SetNativeTitle(NativeWindow& native, const std::string& title) = 0;
+    // The window's icon, which the desktop shows in its title bar, task bar and window menu.
+    virtual void SetNativeIcon(NativeWindow& native, const gfx::Bitmap& icon) { (void)native, (void)icon; }
     // Puts a painted back buffer on the screen.
     virtual void Present(NativeWindow& native, const gfx::Bitmap& back) = 0;
 

@@ -23,6 +23,7 @@ struct HeadlessNative : NativeWindow {
     std::string title;
     bool shown = false;
     bool minimized = false;
+    gfx::Bitmap icon;
 };
 
 // The backend of tests: no display, windows live only as back buffers, input is injected.
@@ -59,6 +60,7 @@ class HeadlessBackend : public Backend {
     void SetNativeTitle(NativeWindow& native, const std::string& title) override {
         Record(native).title = title;
     }
+    void SetNativeIcon(NativeWindow& native, const gfx::Bitmap& icon) override { Record(native).icon = icon; }
     void Present(NativeWindow&, const gfx::Bitmap&) override { ++presents_; }
     // The native windows alive, oldest first.
     const std::vector<std::unique_ptr<HeadlessNative>>& Natives() const { return natives_; }

@@ -8,7 +8,9 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "platform/ui/application.h"
 #include "platform/ui/messages.h"
@@ -175,6 +177,24 @@ void SdlBackend::MoveNative(NativeWindow& native, const gfx::Rect& screen) {
 
 void SdlBackend::SetNativeTitle(NativeWindow& native, const std::string& title) {
     SDL_SetWindowTitle(Native(native), title.c_str());
+}
+
+void SdlBackend::SetNativeIcon(NativeWindow& native, const gfx::Bitmap& icon) {
+    if (icon.IsNull()) return;
+    // Cairo keeps premultiplied alpha; SDL wants it straight.
+    std::vector<uint32_t> pixels(static_cast<std::size_t>(icon.Width()) * icon.Height());
+    for (int y = 0; y < icon.Height(); ++y) {
+        for (int x = 0; x < icon.Width(); ++x) {
+            const gfx::Color c = icon.PixelAt(x, y);
+            pixels[static_cast<std::size_t>(y) * icon.Width() + x] =
+                (uint32_t{c.a} << 24) | (uint32_t{c.r} << 16) | (uint32_t{c.g} << 8) | c.b;
+        }
+    }
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), icon.Width(), icon.Height(), 32,
+                                                        icon.Width() * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!s) return;
+    SDL_SetWindowIcon(Native(native), s);
+    SDL_FreeSurface(s);
 }
 
 void SdlBackend::Present(NativeWindow& native, const gfx::Bitmap& back) {

@@ -33,6 +33,7 @@ class SdlBackend : public Backend {
     void MinimizeNative(NativeWindow& native) override;
     void MoveNative(NativeWindow& native, const gfx::Rect& screen) override;
     void SetNativeTitle(NativeWindow& native, const std::string& title) override;
+    void SetNativeIcon(NativeWindow& native, const gfx::Bitmap& icon) override;
     void Present(NativeWindow& native, const gfx::Bitmap& back) override;
 
   private:

@@ -68,6 +68,7 @@ bool Window::CreateTopLevel(const gfx::Rect& screen_rect, const std::string& tit
         DestroyWindow();
         return false;
     }
+    if (!icon_.IsNull()) app_->GetBackend().SetNativeIcon(*native_, icon_);
     app_->top_levels_.insert(app_->top_levels_.begin(), this);
     SendMessage(WM_CREATE);
     if (style & WS_VISIBLE) ShowWindow(SW_SHOW);
@@ -334,6 +335,11 @@ void Window::InvalidateInParent() {
 void Window::UpdateWindow() {
     AssertUi(app_, "UpdateWindow");
     if (IsCreated()) app_->painter_.PaintNow(*GetTopLevel());
+}
+
+void Window::SetIcon(const gfx::Bitmap& icon) {
+    icon_ = icon;
+    if (native_ && !icon_.IsNull()) app_->GetBackend().SetNativeIcon(*native_, icon_);
 }
 
 gfx::Bitmap Window::Render() {

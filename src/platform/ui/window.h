@@ -102,6 +102,9 @@ class Window {
     unsigned Style() const { return style_; }
     void ModifyStyle(unsigned remove, unsigned add);
     void SetWindowText(const std::string& text);
+    // A top-level window's icon (WM_SETICON): kept, and handed to the native window when there is one.
+    void SetIcon(const gfx::Bitmap& icon);
+    const gfx::Bitmap& GetIcon() const { return icon_; }
     std::string GetWindowText() const;  // any thread
     void SetFont(const gfx::Font& font, bool redraw = true);
     const gfx::Font& GetFont() const { return font_; }
@@ -246,6 +249,7 @@ class Window {
     gfx::Rect rect_;
     unsigned style_ = 0;
     std::string text_;
+    gfx::Bitmap icon_;
     gfx::Font font_;
     std::optional<gfx::Color> background_;
     bool hit_transparent_ = false;

@@ -45,20 +45,16 @@ void Plate(gfx::Canvas& canvas, gfx::Size size, bool pressed) {
 }
 
 void ChannelBar(gfx::Canvas& canvas, gfx::Size size, bool lit) {
+    // A plain bar: the channel's name fills it, so nothing else is drawn where the name stands.
     shapes::Fill(canvas, size, kBack);
     const double edge = Gap(size);
     const Box box = shapes::Inset(shapes::Whole(size), edge);
     const double radius = box.h * 0.2;
-    // A stripe along the bottom, like a lamp under the name: bright when lit, dark otherwise.
-    const double stripe = std::max(2.0, std::round(box.h * 0.12));
-    const Box lamp{box.x + box.w * 0.2, box.y + box.h - edge - stripe * 1.5, box.w * 0.6, stripe};
     if (lit) {
         shapes::FillRoundedShaded(canvas, box, radius, kAccent, kAccentDeep, kAccentLight, edge);
-        shapes::FillRounded(canvas, lamp, stripe / 2, kAccentLight);
     } else {
         shapes::FillRoundedShaded(canvas, box, radius, kPlateBottom, shapes::Mix(kPlateBottom, kDarkFill, 0.6),
                                   kPlateEdge, edge);
-        shapes::FillRounded(canvas, lamp, stripe / 2, kDarkFill);
     }
 }
 
