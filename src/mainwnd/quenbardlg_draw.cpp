@@ -108,16 +108,12 @@ void CQuenbarDlg::DrawCaption(const mainwnd::OwnerDrawItem& item, gfx::Canvas& c
 }
 
 void CQuenbarDlg::DrawLinkPictures(gfx::Canvas& canvas) {
-    // Drawn over the pictures' rectangles whether or not the controls show (the Chinese template hides 1265).
-    const int b = res::DpiBand(g_ScreenDpiX);
-    const struct {
-        int id, bitmap;
-    } pictures[] = {
-        {IDC_PICTURE_TCP, mainwnd::TcpPicture(m_Link.TcpState(), b)},
-        {IDC_PICTURE_USB, mainwnd::UsbPicture(g_UsbConnected != 0, b)},
-    };
-    for (const auto& p : pictures) {
-        if (ui::Window* w = GetDlgItem(p.id)) PutBitmap(canvas, w->RectInParent(), App().Skin().Get(p.bitmap));
+    // Drawn over the pictures' rectangles whether or not the controls show (the Chinese template hides 1265),
+    // as the status tick last chose them.
+    for (const int id : {IDC_PICTURE_TCP, IDC_PICTURE_USB}) {
+        const int bitmap = StatusPictureBitmap(id);
+        ui::Window* w = GetDlgItem(id);
+        if (w && bitmap != 0) PutBitmap(canvas, w->RectInParent(), App().Skin().Get(bitmap));
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "device/status.h"
 #include "mainwnd/quenbardlg.h"
+#include "mainwnd/drawchoices.h"
 #include "mainwnd/quenbarids.h"
 #include "mainwnd/shellstrings.h"
 #include "platform/res/dpi.h"
@@ -48,18 +49,13 @@ void CQuenbarDlg::UpdateSaveModeText() {
 }
 
 void CQuenbarDlg::DrawTcpStatus() {
-    const int band = res::DpiBand(g_ScreenDpiX);
-    const int state = m_Link.TcpState();
-    const int id = state == 1   ? skin::kTcpConnected[band]
-                   : state == 2 ? skin::kTcpNetworkDown[band]
-                                : skin::kTcpDisconnected[band];
-    ShowStatusPicture(IDC_PICTURE_TCP, id, m_TcpPictureShown);
+    ShowStatusPicture(IDC_PICTURE_TCP, mainwnd::TcpPicture(m_Link.TcpState(), res::DpiBand(g_ScreenDpiX)),
+                      m_TcpPictureShown);
 }
 
 void CQuenbarDlg::DrawUsbStatus() {
-    const int band = res::DpiBand(g_ScreenDpiX);
-    const int id = g_UsbConnected.load() != 0 ? skin::kUsbConnected[band] : skin::kUsbDisconnected[band];
-    ShowStatusPicture(IDC_PICTURE_USB, id, m_UsbPictureShown);
+    ShowStatusPicture(IDC_PICTURE_USB, mainwnd::UsbPicture(g_UsbConnected.load() != 0, res::DpiBand(g_ScreenDpiX)),
+                      m_UsbPictureShown);
 }
 
 int CQuenbarDlg::StatusPictureBitmap(int pictureId) const {
@@ -68,18 +64,13 @@ int CQuenbarDlg::StatusPictureBitmap(int pictureId) const {
                                           : 0;
 }
 
-// The picture is drawn at its bitmap's size, centred in the control, which the start-up sized to the bitmap.
-// Its area of the window is painted again only when the picture changes: a repaint of the same bitmap
-// would change no pixel.
+// The window's paint draws the picture over the control's rectangle (the Chinese template hides 1265), so
+// the area is painted again only when the picture changes: a repaint of the same bitmap would change no pixel.
 void CQuenbarDlg::ShowStatusPicture(int pictureId, int bitmapId, int& shown) {
     if (bitmapId == shown) return;
     shown = bitmapId;
-    ui::Window* w = GetDlgItem(pictureId);
-    if (!w) return;
-    if (auto* picture = dynamic_cast<ui::Picture*>(w)) {
-        picture->ModifyControlStyle(0, res::kCenterImage);
-        if (App().Skin().Contains(bitmapId)) picture->SetBitmap(App().Skin().Get(bitmapId));
+    if (ui::Window* w = GetDlgItem(pictureId)) {
+        const gfx::Rect r = w->RectInParent();
+        InvalidateRect(&r, true);
     }
-    const gfx::Rect r = w->RectInParent();
-    InvalidateRect(&r, true);
 }
