@@ -51,6 +51,7 @@ CQuenbarDlg::CQuenbarDlg(ui::Application* app)
     }
     SetBackground(kBackground);
     AddCommandHandlers();
+    AddEditingHandlers();
 }
 
 CQuenbarDlg::~CQuenbarDlg() {
@@ -191,6 +192,7 @@ ui::LRESULT CQuenbarDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPA
             return 0;
         default:
             if (OnShellMessage(message, wParam, lParam)) return 0;
+            if (OnEditingMessage(message, wParam, lParam)) return 0;
             return ui::TemplateDialog::WindowProc(message, wParam, lParam);
     }
 }

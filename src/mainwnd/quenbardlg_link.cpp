@@ -116,7 +116,7 @@ void CQuenbarDlg::StartRecallRead(int slot) {
 
 void CQuenbarDlg::OnPushChangesTick() {
     device::PackDeviceImage(m_Delays);
-    device::PackRoutingImage(m_OverlayMask);
+    device::PackRoutingImage(m_Spectrum.GetChannelMask());
     // A store goes out only when every changed chunk has gone, so the device stores the whole scene.
     if (device::SyncChangedChunks().imagesInStep) device::SendPendingStore();
 }
@@ -227,7 +227,8 @@ ui::LRESULT CQuenbarDlg::OnRoutingImageLoaded(ui::WPARAM, ui::LPARAM) {
         if (load.maskChanged[c]) RedrawMatrixRow(c);
     }
     if (load.linksRead) {
-        m_OverlayMask = load.overlayMask;
+        m_Spectrum.SetChannelMask(load.overlayMask);
+        m_Spectrum.Invalidate(true);
         RedrawOverlayButtons();
     }
     RedrawLinkButtons();
