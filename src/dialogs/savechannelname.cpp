@@ -20,9 +20,15 @@ res::DialogTemplate MakeTemplate() {
                  res::kBorder | res::kReadOnly | res::kAutoHScroll},
                 {CSaveChannelName::IDC_NEW_NAME, ItemKind::kEdit, RectFromSize(10, 30, 166, 14),
                  res::kBorder | res::kTabStop | res::kAutoHScroll},
-                {ui::IDOK, ItemKind::kButton, RectFromSize(70, 50, 50, 14), res::kDefaultButton | res::kTabStop,
+                {ui::IDOK,
+                 ItemKind::kButton,
+                 RectFromSize(70, 50, 50, 14),
+                 res::kDefaultButton | res::kTabStop,
                  {"OK", "确定"}},
-                {ui::IDCANCEL, ItemKind::kButton, RectFromSize(126, 50, 50, 14), res::kTabStop,
+                {ui::IDCANCEL,
+                 ItemKind::kButton,
+                 RectFromSize(126, 50, 50, 14),
+                 res::kTabStop,
                  {"Cancel", "取消"}},
             }};
 }

@@ -13,7 +13,8 @@ class CSaveChannelName : public ui::TemplateDialog {
     static constexpr int IDC_NEW_NAME = 1238;
 
     // name: the channel's 20 GBK bytes, read up to the first zero.
-    CSaveChannelName(int channel, const char* name, ui::Window* parent = nullptr, ui::Application* app = nullptr);
+    CSaveChannelName(int channel, const char* name, ui::Window* parent = nullptr,
+                     ui::Application* app = nullptr);
     void GetNewName(std::string& name) const { name = m_NewName; }
 
   protected:

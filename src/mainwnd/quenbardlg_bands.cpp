@@ -134,14 +134,14 @@ void CQuenbarDlg::OnBypassAllButton() {
 }
 
 void CQuenbarDlg::OnResetAllButton() {
-    if (MessageBox(res::LoadUiString(IDS_RESET_ALL_QUESTION), g_MsgCaption, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) ==
-        ui::IDYES)
+    if (MessageBox(res::LoadUiString(IDS_RESET_ALL_QUESTION), g_MsgCaption,
+                   ui::MB_YESNO | ui::MB_ICONEXCLAMATION) == ui::IDYES)
         ResetAllControls();
 }
 
 void CQuenbarDlg::OnResetEqButton() {
-    if (MessageBox(res::LoadUiString(IDS_RESET_EQ_QUESTION), g_MsgCaption, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) !=
-        ui::IDYES)
+    if (MessageBox(res::LoadUiString(IDS_RESET_EQ_QUESTION), g_MsgCaption,
+                   ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
         return;
     if (ResetAllEq()) RefreshEqRow();
 }

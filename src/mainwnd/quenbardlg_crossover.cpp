@@ -35,12 +35,13 @@ void CQuenbarDlg::OnCrossoverListChanged(int listId, int (&table)[kChannels], in
     if (!list || c < 0 || c >= kChannels) return;
     // A list without a selection, or with one past its items, changes nothing.
     const int value = list->GetCurSel();
-    const int maxValue = listId == IDC_COMBO_HP_TYPE || listId == IDC_COMBO_LP_TYPE ? kFilterTypeMax : kSlopeOff;
+    const int maxValue =
+        listId == IDC_COMBO_HP_TYPE || listId == IDC_COMBO_LP_TYPE ? kFilterTypeMax : kSlopeOff;
     if (value < 0 || value >= list->GetCount() || value > maxValue) return;
     table[c] = value;
     editing::PropagateChannelValue(table);
-    m_Spectrum.SetAllChannelFilters(g_HighPassFreq, g_LowPassFreq, g_HighPassSlope, g_LowPassSlope, g_HighPassType,
-                                    g_LowPassType);
+    m_Spectrum.SetAllChannelFilters(g_HighPassFreq, g_LowPassFreq, g_HighPassSlope, g_LowPassSlope,
+                                    g_HighPassType, g_LowPassType);
     m_Spectrum.SelectFilter(marker);
     m_Spectrum.SetFilters(g_HighPassFreq[c], g_LowPassFreq[c], g_HighPassSlope[c], g_LowPassSlope[c],
                           g_HighPassType[c], g_LowPassType[c], true);
@@ -59,5 +60,6 @@ void CQuenbarDlg::OnCutFreqKillFocus(int editId, int kind) {
     if (!edit || c < 0 || c >= kChannels) return;
     // A high-pass corner above the low-pass one is accepted; each is limited on its own.
     if (editing::SetFreqFromText(edit->GetWindowText(), 0, kind) != 0) return;
-    edit->SetWindowText(std::to_string(kind == editing::kFreqHighPass ? g_HighPassFreq[c] : g_LowPassFreq[c]));
+    edit->SetWindowText(
+        std::to_string(kind == editing::kFreqHighPass ? g_HighPassFreq[c] : g_LowPassFreq[c]));
 }

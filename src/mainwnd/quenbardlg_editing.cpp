@@ -93,7 +93,8 @@ void CQuenbarDlg::OnVScroll(unsigned code, int pos, ui::Window* bar) {
     }
     if (bar && GetDlgItem(IDC_MASTER_SLIDER) == bar) OnMasterSlider();
     for (int k = 0; k < kBands; ++k) {
-        if (bar && GetDlgItem(g_BandSliderIds[k]) == bar) OnEqGainSlider(k, &m_SliderBand[k], g_BandGainEditIds[k]);
+        if (bar && GetDlgItem(g_BandSliderIds[k]) == bar)
+            OnEqGainSlider(k, &m_SliderBand[k], g_BandGainEditIds[k]);
     }
     ui::TemplateDialog::OnVScroll(code, pos, bar);
 }

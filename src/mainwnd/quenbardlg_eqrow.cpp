@@ -59,8 +59,8 @@ void CQuenbarDlg::UpdateEqCurve(bool redraw) {
     m_Spectrum.SetGraphRect(r.left, r.top, r.right, r.bottom);
     m_Spectrum.SetFilters(g_HighPassFreq[c], g_LowPassFreq[c], g_HighPassSlope[c], g_LowPassSlope[c],
                           g_HighPassType[c], g_LowPassType[c], false);
-    m_Spectrum.SetAllChannelFilters(g_HighPassFreq, g_LowPassFreq, g_HighPassSlope, g_LowPassSlope, g_HighPassType,
-                                    g_LowPassType);
+    m_Spectrum.SetAllChannelFilters(g_HighPassFreq, g_LowPassFreq, g_HighPassSlope, g_LowPassSlope,
+                                    g_HighPassType, g_LowPassType);
     m_Spectrum.SetCurrentChannel(c, redraw);
     m_Spectrum.SelectFilter(-1);
     m_Spectrum.SetFreeDrag(m_bPeqMode != 0);

@@ -61,8 +61,8 @@ class EditingWindowTest : public ::testing::Test {
     void TearDown() override { ResetLinkGlobals(); }
 
     // Runs the window; body sees it once it shows, with the push running from images in step.
-    void Run(const std::function<void(EditingDlg&)>& body) {
-        app.Headless()->SetDpi(96);
+    void Run(const std::function<void(EditingDlg&)>& body, int dpi = 96) {
+        app.Headless()->SetDpi(dpi);
         EditingDlg dlg(&app);
         dlg.SetLinkConfig({nullptr, "", 0});
         app.SetMainWindow(&dlg);
@@ -119,7 +119,8 @@ class EditingWindowTest : public ::testing::Test {
         return chunks;
     }
     // Offset -> byte of every device-image (or routing-image) byte the chunks wrote.
-    static std::map<int, int> Written(const std::vector<Chunk>& chunks, int command = CMD_WRITE_DEVICE_IMAGE) {
+    static std::map<int, int> Written(const std::vector<Chunk>& chunks,
+                                      int command = CMD_WRITE_DEVICE_IMAGE) {
         std::map<int, int> bytes;
         for (const Chunk& c : chunks) {
             if (c.command != command) continue;

@@ -1,9 +1,9 @@
 // The EQ grid, the crossover and the refresh of the row and the graph on the real main window.
 #include "editing/eqgaintext.h"
-#include "editing/qtext.h"
-#include "mainwnd/editstrings.h"
 #include "editing/indexes.h"
+#include "editing/qtext.h"
 #include "editingfixture.h"
+#include "mainwnd/editstrings.h"
 
 namespace {
 
@@ -48,12 +48,18 @@ TEST_F(EditingWindowTest, BypassTiesFollowTheirDecidingChannel) {
         int current;
         std::vector<Member> members;
     } cases[] = {
-        {"link group: the current decides, all bypass", [] { g_LinkGroupMask[0] = 0x3; }, 0,
+        {"link group: the current decides, all bypass",
+         [] { g_LinkGroupMask[0] = 0x3; },
+         0,
          {{0, 180, 150, 180}, {1, 150, 150, 150}}},
-        {"CH5/6 bridged: CH6 is flat and decides, both restore", [] { g_BridgeCh56 = 1; }, 4,
+        {"CH5/6 bridged: CH6 is flat and decides, both restore",
+         [] { g_BridgeCh56 = 1; },
+         4,
          {{4, 180, 150, 150}, {5, 150, 150, 150}}},
         {"CH3/4 bridged: CH3 decides", [] { g_BridgeCh34 = 1; }, 3, {{2, 170, 150, 170}, {3, 150, 150, 150}}},
-        {"quad link: CH1 is flat and decides", [] { g_QuadLinkMode = 1; }, 2,
+        {"quad link: CH1 is flat and decides",
+         [] { g_QuadLinkMode = 1; },
+         2,
          {{0, 150, 150, 150}, {2, 190, 150, 150}, {3, 120, 150, 150}}},
         {"no tie: a bypass of the current channel only", [] {}, 0, {{0, 160, 150, 160}, {1, 170, 170, 150}}},
     };

@@ -131,8 +131,8 @@ TEST_F(EditingWindowTest, MasterMuteAndTypedMasterVolumes) {
             int stored;
             const char* shown;
         } cases[] = {
-            {"0dB", 0, "0dB"}, {"-5", 5, "-5dB"},   {"off", 60, "OFF"}, {"-05", 5, "-5dB"},
-            {"-60", 5, "-5dB"}, {"İ", 5, "-5dB"}, {"0", 0, "0dB"},     {"-12dB", 0, "0dB"},
+            {"0dB", 0, "0dB"},  {"-5", 5, "-5dB"}, {"off", 60, "OFF"}, {"-05", 5, "-5dB"},
+            {"-60", 5, "-5dB"}, {"İ", 5, "-5dB"},  {"0", 0, "0dB"},    {"-12dB", 0, "0dB"},
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(c.typed);

@@ -1,8 +1,8 @@
 // Bridges, link groups, overlays, the source labels and channel naming on the real main window.
 #include <cstring>
 
-#include "dialogs/savechannelname.h"
 #include "device/names.h"
+#include "dialogs/savechannelname.h"
 #include "editingfixture.h"
 #include "mainwnd/editstrings.h"
 #include "mainwnd/routingids.h"
@@ -209,11 +209,15 @@ TEST_F(EditingWindowTest, ADoubleClickRenamesTheChannelAndTheDeviceGetsTheName) 
     } cases[] = {
         {"", false, std::vector<std::uint8_t>(20, 0), "CH3"},
         {"Door", true, {}, "CH3"},
-        {"abcdefghijklmnopqrstuvw", false, {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i', 'j',
-                                            'k', 'l', 'm', 'n', 'o', 'p', 'q', 'r', 's', 't'}, "abcdefghijklmnopqrst"},
-        // 19 bytes of GBK and a two-byte character that would cut it: the character goes whole.
-        {"abcdefghijklmnopqrs中", false, {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i', 'j',
-                                           'k', 'l', 'm', 'n', 'o', 'p', 'q', 'r', 's', 0}, "abcdefghijklmnopqrs"},
+        {"abcdefghijklmnopqrstuvw",
+         false,
+         {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i', 'j', 'k', 'l', 'm', 'n', 'o', 'p', 'q', 'r', 's', 't'},
+         "abcdefghijklmnopqrst"},
+        // 19 bytes and a two-byte character that would not fit: the character is left out whole.
+        {"abcdefghijklmnopqrs中",
+         false,
+         {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h', 'i', 'j', 'k', 'l', 'm', 'n', 'o', 'p', 'q', 'r', 's', 0},
+         "abcdefghijklmnopqrs"},
     };
     Run([&](EditingDlg& dlg) {
         for (const auto& c : cases) {
