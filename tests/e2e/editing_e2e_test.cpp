@@ -20,6 +20,7 @@ class EditingE2e : public WindowE2eTest, public ::testing::WithParamInterface<bo
     void RunWindow(const std::function<void(CQuenbarDlg&)>& body) {
         stand =
             std::make_unique<standin::DeviceStandIn>(standin::Options{device::ModelCodeFor(2), 221130, "M"});
+        stand->SetChannelName(2, "Old");
         device::LinkConfig config;
         if (GetParam()) {
             usb = std::make_unique<standin::StandInUsb>(*stand, hid);
@@ -94,6 +95,13 @@ TEST_P(EditingE2e, ARenameReachesTheDevicesNameTable) {
         w.PostMessage(ui::WM_COMMAND, ui::MAKEWPARAM(ui::IDOK, ui::BN_CLICKED));
     };
     RunWindow([&](CQuenbarDlg& window) {
+        // The names the full read asked for are in first, so their answer cannot overwrite the rename.
+        ASSERT_TRUE(RunUntil(
+            [&] {
+                std::lock_guard lock(g_NameMutex);
+                return std::string(g_ChannelNames[2]) == "Old";
+            },
+            5s));
         app.Headless()->DoubleClick(
             app.Headless()->ScreenPointOf(*window.GetDlgItem(g_ChannelSelectButtonIds[2])));
         // The device keeps the GBK bytes.
