@@ -105,23 +105,38 @@ void CopyChannelGain(int channel) {
     }
 }
 
+void CopyChannelEq(int from, int to) {
+    if (!IsChannel(from) || !IsChannel(to)) return;
+    g_HighPassFreq[to] = g_HighPassFreq[from];
+    g_HighPassType[to] = g_HighPassType[from];
+    g_HighPassSlope[to] = g_HighPassSlope[from];
+    g_LowPassFreq[to] = g_LowPassFreq[from];
+    g_LowPassType[to] = g_LowPassType[from];
+    g_LowPassSlope[to] = g_LowPassSlope[from];
+    for (int b = 0; b < kBands; ++b) {
+        g_EqGain[to][b] = g_EqGain[from][b];
+        g_EqFreq[to][b] = g_EqFreq[from][b];
+        g_EqQ[to][b] = g_EqQ[from][b];
+        g_EqQIndex[to][b] = device::QIndexFor(g_EqQ[to][b]);
+    }
+}
+
+int EqGroupSource(int k) {
+    if (!IsChannel(k)) return -1;
+    const int group = g_LinkGroupMask[k] & kLinkGroupBits;
+    if (group & (1 << k)) return k;
+    // A loaded mask need not hold its own channel: the current channel, which the join named, is the source
+    // when the group holds it; nothing from outside the group overwrites the members.
+    const int c = CurrentChannel();
+    return c >= 0 && (group & (1 << c)) ? c : -1;
+}
+
 int CopyEqToGroupMembers(int k) {
-    if (!IsChannel(k)) return 0;
-    const int members = g_LinkGroupMask[k] & kLinkGroupBits & ~(1 << k);
+    const int source = EqGroupSource(k);
+    if (source < 0) return 0;
+    const int members = g_LinkGroupMask[k] & kLinkGroupBits & ~(1 << source);
     for (int i = 0; i < kChannels; ++i) {
-        if (!(members & (1 << i))) continue;
-        g_HighPassFreq[i] = g_HighPassFreq[k];
-        g_HighPassType[i] = g_HighPassType[k];
-        g_HighPassSlope[i] = g_HighPassSlope[k];
-        g_LowPassFreq[i] = g_LowPassFreq[k];
-        g_LowPassType[i] = g_LowPassType[k];
-        g_LowPassSlope[i] = g_LowPassSlope[k];
-        for (int b = 0; b < kBands; ++b) {
-            g_EqGain[i][b] = g_EqGain[k][b];
-            g_EqFreq[i][b] = g_EqFreq[k][b];
-            g_EqQ[i][b] = g_EqQ[k][b];
-            g_EqQIndex[i][b] = device::QIndexFor(g_EqQ[i][b]);
-        }
+        if (members & (1 << i)) CopyChannelEq(source, i);
     }
     return members;
 }

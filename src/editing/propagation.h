@@ -37,8 +37,15 @@ void PropagateChannelValue(int (&table)[kChannels]);
 // Copies g_ChannelGain of the channel to its tied channels (kAttenuation); the mute bits are the caller's.
 void CopyChannelGain(int channel);
 
-// Copies the whole EQ and crossover of channel k to the other members of link group k, in ascending order
-// (the Q with its matching index). Returns the channels written, 0 when the group holds only k. The graph's
+// Copies the whole EQ and crossover of one channel into another (each Q with its matching index).
+void CopyChannelEq(int from, int to);
+
+// The channel a copy into link group k comes from: k when the group holds it, else the current channel when
+// the group holds that (a loaded mask), else -1.
+int EqGroupSource(int k);
+
+// Copies the whole EQ and crossover of the group's source channel to the other members of link group k, in
+// ascending order. Returns the channels written, 0 when there is no source or no other member. The graph's
 // shadows and the refresh are the caller's.
 int CopyEqToGroupMembers(int k);
 

@@ -54,6 +54,7 @@ CQuenbarDlg::CQuenbarDlg(ui::Application* app)
     SetBackground(kBackground);
     AddCommandHandlers();
     AddRoutingHandlers();
+    AddEditingHandlers();
 }
 
 CQuenbarDlg::~CQuenbarDlg() {
@@ -199,6 +200,7 @@ ui::LRESULT CQuenbarDlg::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPA
             return 0;
         default:
             if (OnShellMessage(message, wParam, lParam)) return 0;
+            if (OnEditingMessage(message, wParam, lParam)) return 0;
             return ui::TemplateDialog::WindowProc(message, wParam, lParam);
     }
 }

@@ -33,6 +33,8 @@ extern int g_ScreenDpiX;
 extern int g_ScreenDpiY;
 // x x g_ScreenDpiX / 96, truncated.
 int DpiScale(int x);
+// The master volume the master mute button saved for its next unmute (0 until then, never reset).
+extern int g_MasterVolumeBeforeMute;
 
 class CQuenbarDlg : public ui::TemplateDialog,
                     public device::DispatchTarget,
@@ -174,16 +176,16 @@ class CQuenbarDlg : public ui::TemplateDialog,
     virtual void ApplyModelLayout();
     virtual void UpdateSaveModeText();
     virtual void UpdateCurrentModeText();
-    virtual void RedrawSourceControls() {}
+    virtual void RedrawSourceControls();
     virtual void UpdateSourceText();
-    virtual void SelectSourceCombo() {}
+    virtual void SelectSourceCombo();
     virtual void DrawTcpStatus();
     virtual void DrawUsbStatus();
-    virtual void RedrawLinkButtons() {}
+    virtual void RedrawLinkButtons();
     virtual void RedrawMatrixRow(int channel);
-    virtual void OnChannelNameChanged(int channel) { (void)channel; }
-    virtual void RefreshLoadedControls() {}
-    virtual void RedrawOverlayButtons() {}
+    virtual void OnChannelNameChanged(int channel);
+    virtual void RefreshLoadedControls();
+    virtual void RedrawOverlayButtons();
     virtual bool StartFirmwareUpgrade();
 
     // ---- Top bar, dialog launchers and command routing ----
@@ -199,21 +201,21 @@ class CQuenbarDlg : public ui::TemplateDialog,
     virtual void LoadSceneFile() {}
     virtual void SaveSceneFile() {}
     virtual void OnExportMcuParams() {}
-    virtual void OnHighPassTypeChanged() {}
-    virtual void OnHighPassSlopeChanged() {}
-    virtual void OnLowPassTypeChanged() {}
-    virtual void OnLowPassSlopeChanged() {}
-    virtual void OnQuadModeChanged() {}
-    virtual void ToggleBridge12() {}
-    virtual void ToggleBridge34() {}
-    virtual void ToggleBridge56() {}
-    virtual void ToggleBridge78() {}
+    virtual void OnHighPassTypeChanged();
+    virtual void OnHighPassSlopeChanged();
+    virtual void OnLowPassTypeChanged();
+    virtual void OnLowPassSlopeChanged();
+    virtual void OnQuadModeChanged();
+    virtual void ToggleBridge12();
+    virtual void ToggleBridge34();
+    virtual void ToggleBridge56();
+    virtual void ToggleBridge78();
 
     // ---- Reset of all settings and the save guard ----
     // Display steps of the reset that the window's drawing fills in.
-    virtual void RedrawChannelSelectButtons() {}
-    virtual void RefreshEqRow() {}
-    virtual void UpdateEqCurve(bool redraw) { (void)redraw; }
+    virtual void RedrawChannelSelectButtons();
+    virtual void RefreshEqRow();
+    virtual void UpdateEqCurve(bool redraw);
     // Zeroes every mix cell and redraws the matrix.
     void ResetInputVolume();
 
@@ -237,9 +239,6 @@ class CQuenbarDlg : public ui::TemplateDialog,
     void PlaceStripRow(const std::array<int, kChannels>& ids, const gfx::Rect& first, int pitch);
     // Shows or hides every control for the model, whatever the last pass showed.
     void OnApplyModelLayout();
-    // An enabled control's rectangle in the window is painted again, the skin behind it too (the statics are
-    // transparent); a disabled control is left alone.
-    virtual void InvalidateControl(int id);
 
   public:
     // The skin bitmap a status picture (1265 or 1266) shows, 0 before the first draw. The window paints it
@@ -268,6 +267,79 @@ class CQuenbarDlg : public ui::TemplateDialog,
     // The six pair buttons, after a load read the bridge flags.
     void RedrawBridgeButtons();
     void OnMixVolumeChanged(ui::WPARAM volume);
+    // ---- Channel and EQ editing (handlers registered by AddEditingHandlers) ----
+  public:
+    // The skin bitmap id of a link button: the lowest link group sharing a bit with mask, at the DPI band.
+    static int LinkBitmapId(int channelMask);
+    const gfx::Bitmap& LoadLinkBitmap(int channelMask);
+    // What a channel's select button names: its name, or its default title while the name is empty.
+    static std::string ChannelSelectTitle(int channel);
+    // Invalidates an enabled control's area of the window, background included; a disabled one is left.
+    void InvalidateControl(int id);
+    // The stores the channel-gain setter and the loaded-value refresh write through.
+    void SetChannelGain(int channel, int value, ui::TrackBar* slider);
+    void ShowChannelGainText(int channel, int editId);
+    void UpdateMuteButton(ui::Window* button, int channel);
+    int PeqMode() const { return m_bPeqMode; }
+
+  protected:
+    void AddEditingHandlers();
+    bool OnEditingMessage(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam);
+    void OnVScroll(unsigned code, int pos, ui::Window* bar) override;
+    // EQ bands.
+    void OnBandBypassButton(int band);
+    void ToggleBandBypass(int band);
+    void OnBandEditSetFocus(int band);
+    void OnBandFreqKillFocus(int band);
+    void OnBandQKillFocus(int band);
+    void OnBandGainKillFocus(int band);
+    void OnEqGainSlider(int band, ui::TrackBar* slider, int gainEditId);
+    void OnEqModeButton();
+    void OnBypassAllButton();
+    void OnResetAllButton();
+    void OnResetEqButton();
+    bool ResetAllEq();
+    void UpdateEqEditEnabling();
+    void EnableParametricEdits() { UpdateEqEditEnabling(); }
+    // Crossover.
+    void OnCrossoverListChanged(int listId, int (&table)[kChannels], int marker);
+    void OnCutFreqKillFocus(int editId, int kind);
+    void OnHighPassFreqKillFocus();
+    void OnLowPassFreqKillFocus();
+    // Channel selection and naming.
+    void OnChannelSelectButton(int channel);
+    void OnChannelSelectDoubleClick(int channel);
+    void RenameChannel(int channel);
+    // Attenuation, mute, phase, master volume.
+    void OnChannelGainSlider(int channel);
+    void OnMasterSlider();
+    void OnGainEditKillFocus(int channel);
+    void OnGainCommit(int channel);
+    void OnGainStepped(int channel);
+    void RefreshChannelGain(int channel);
+    void OnMuteButton(int channel);
+    void OnPhaseButton(int channel);
+    void OnMasterMuteButton();
+    void OnMasterMute() { OnMasterMuteButton(); }
+    void OnMasterVolumeKillFocus();
+    void ShowMasterMute();
+    void OnMoveFocus(ui::WPARAM key);
+    // Delays.
+    void ShowDelay(int channel);
+    void CopyDelayToPartner(int channel);
+    void OnDelayEditKillFocus(int channel);
+    void OnDelayChanged();
+    void OnDelayResult(ui::WPARAM channel, ui::LPARAM value);
+    void OnDelayUnitButton();
+    // Bridge pairs, quad link, link groups.
+    void ToggleBridge(int pair);
+    virtual void ToggleBridge910();
+    virtual void ToggleBridge1112();
+    void ToggleLinkGroup(int bitA);
+    void CopyEqToLinkedChannels(int k);
+    // Overlays and source labels.
+    void OnOverlayButton(int channel);
+    void UpdateBtInputLabels(int channel, int source);
 
   private:
     // Timer cases.

@@ -233,6 +233,7 @@ ui::LRESULT CQuenbarDlg::OnRoutingImageLoaded(ui::WPARAM, ui::LPARAM) {
     if (load.linksRead) {
         // The graph holds the overlay mask; the push packs the graph's.
         m_Spectrum.SetChannelMask(load.overlayMask);
+        m_Spectrum.Invalidate(true);
         RedrawOverlayButtons();
         RedrawBridgeButtons();
     }

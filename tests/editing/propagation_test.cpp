@@ -172,6 +172,30 @@ TEST_F(PropagationTest, CopyEqToGroupHoldingOnlyItsChannelCopiesNothing) {
     }
 }
 
+// A group mask that does not hold its own channel (as loaded): the copy comes from the current channel when
+// the group holds it, and from nowhere otherwise.
+TEST_F(PropagationTest, ALoadedGroupWithoutItsChannelCopiesFromTheCurrentMember) {
+    const struct {
+        int current;
+        int source;
+        int written;
+    } cases[] = {{1, 1, Ch(5) | Ch(6)}, {4, 4, Ch(2) | Ch(6)}, {0, -1, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.current);
+        device::ResetEqModel();
+        g_LinkGroupMask[3] = Ch(2) | Ch(5) | Ch(6);
+        g_CurrentChannel = c.current;
+        for (int ch = 0; ch < 12; ++ch) g_EqGain[ch][2] = 10 + ch;
+        EXPECT_EQ(editing::EqGroupSource(3), c.source);
+        EXPECT_EQ(editing::CopyEqToGroupMembers(3), c.written);
+        for (int ch = 0; ch < 12; ++ch) {
+            const bool written = (c.written & (1 << ch)) != 0;
+            EXPECT_EQ(g_EqGain[ch][2], written ? 10 + c.source : 10 + ch) << ch;
+        }
+    }
+    g_LinkGroupMask[3] = 0;
+}
+
 TEST_F(PropagationTest, NoCurrentChannelCopiesNothing) {
     g_BridgeCh12 = 1;
     g_CurrentChannel = 12;

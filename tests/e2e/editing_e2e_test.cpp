@@ -1,0 +1,115 @@
+// Editing on the real main window (its template, its handlers) against the device stand-in over loopback TCP
+// and the loopback HID: what a click or a rename changes reaches the device's own tables byte for byte, and
+// nothing else changes there.
+#include <cstring>
+
+#include "device/commands.h"
+#include "device/devicemodel.h"
+#include "dialogs/savechannelname.h"
+#include "mainwnd/quenbarids.h"
+#include "windowfixture.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class EditingE2e : public WindowE2eTest, public ::testing::WithParamInterface<bool> {
+  protected:
+    // Runs the window from its template against a stand-in of a twelve-output model; body sees it once the
+    // full read is done and the change push runs.
+    void RunWindow(const std::function<void(CQuenbarDlg&)>& body) {
+        stand =
+            std::make_unique<standin::DeviceStandIn>(standin::Options{device::ModelCodeFor(2), 221130, "M"});
+        stand->SetChannelName(2, "Old");
+        device::LinkConfig config;
+        if (GetParam()) {
+            usb = std::make_unique<standin::StandInUsb>(*stand, hid);
+            usb->Plug();
+            config = {&hid, "", 0};
+        } else {
+            server = std::make_unique<standin::StandInTcpServer>(*stand);
+            ASSERT_TRUE(server->Start("127.0.0.1", 0));
+            config = {nullptr, "127.0.0.1", server->Port()};
+        }
+        CQuenbarDlg window(&app);
+        window.SetLinkConfig(config);
+        app.SetMainWindow(&window);
+        bool ran = false;
+        app.SetModalObserver([&](ui::Window& w) {
+            if (onModal) onModal(w);
+            if (&w != &window || ran) return;
+            ran = true;
+            const bool synced = RunUntil([&] {
+                std::lock_guard lock(g_ImageMutex);
+                return stand->CountReceived(CMD_REQUEST_ROUTING_IMAGE) > 0 && g_Progress.load() == 1000 &&
+                       device::GetPendingRead() == device::PendingRead::None && window.LoadState() == 8;
+            });
+            EXPECT_TRUE(synced);
+            if (synced) body(window);
+            window.PostMessage(ui::WM_CLOSE);
+        });
+        window.DoModal();
+        app.SetMainWindow(nullptr);
+        EXPECT_TRUE(ran);
+    }
+    // Runs the loop until the stand-in's main image equals the console's.
+    bool InStep() {
+        return RunUntil(
+            [&] {
+                std::lock_guard lock(g_ImageMutex);
+                return stand->MainImage() ==
+                       std::vector<std::uint8_t>(g_DeviceImage, g_DeviceImage + EQ_USER_PARA_NUM);
+            },
+            5s);
+    }
+    std::function<void(ui::Window&)> onModal;
+};
+
+INSTANTIATE_TEST_SUITE_P(Link, EditingE2e, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Usb" : "Tcp"; });
+
+TEST_P(EditingE2e, ABypassClickChangesExactlyItsTwoBytesOnTheDevice) {
+    RunWindow([&](CQuenbarDlg& window) {
+        g_EqGain[0][4] = 180;  // CH1 band 5 at -3.0 dB
+        ASSERT_TRUE(RunUntil([&] { return stand->MainImage()[90] == 0xB4; }, 5s));
+        ASSERT_TRUE(InStep());
+        const std::vector<std::uint8_t> before = stand->MainImage();
+        ASSERT_EQ(before[90], 0xB4);
+        app.Headless()->ClickWindow(*window.GetDlgItem(g_BandButtonIds[4]));
+        ASSERT_TRUE(RunUntil([&] { return stand->MainImage()[90] == 0x96; }, 5s));
+        ASSERT_TRUE(InStep());
+        const std::vector<std::uint8_t> after = stand->MainImage();
+        EXPECT_EQ(after[89], 0x00);
+        for (std::size_t i = 0; i < after.size(); ++i) {
+            if (i != 90) {
+                EXPECT_EQ(after[i], before[i]) << "byte " << i;
+            }
+        }
+    });
+}
+
+TEST_P(EditingE2e, ARenameReachesTheDevicesNameTable) {
+    onModal = [](ui::Window& w) {
+        if (!dynamic_cast<CSaveChannelName*>(&w)) return;
+        w.SetDlgItemText(CSaveChannelName::IDC_NEW_NAME, "Rear 左");
+        w.PostMessage(ui::WM_COMMAND, ui::MAKEWPARAM(ui::IDOK, ui::BN_CLICKED));
+    };
+    RunWindow([&](CQuenbarDlg& window) {
+        // The names the full read asked for are in first, so their answer cannot overwrite the rename.
+        ASSERT_TRUE(RunUntil(
+            [&] {
+                std::lock_guard lock(g_NameMutex);
+                return std::string(g_ChannelNames[2]) == "Old";
+            },
+            5s));
+        app.Headless()->DoubleClick(
+            app.Headless()->ScreenPointOf(*window.GetDlgItem(g_ChannelSelectButtonIds[2])));
+        // The device keeps the GBK bytes.
+        ASSERT_TRUE(RunUntil([&] { return stand->ChannelName(2) == "Rear \xD7\xF3"; }, 5s));
+        char expected[20] = {'R', 'e', 'a', 'r', ' ', char(0xD7), char(0xF3)};
+        std::lock_guard lock(g_NameMutex);
+        EXPECT_EQ(std::memcmp(g_ChannelNames[2], expected, 20), 0);
+    });
+}
+
+}  // namespace
