@@ -45,6 +45,7 @@ class EditingDlg : public CQuenbarDlg {
     using CQuenbarDlg::ToggleBridge12;
     using CQuenbarDlg::ToggleBridge34;
     using CQuenbarDlg::ToggleLinkGroup;
+    using CQuenbarDlg::ApplyModelLayout;
 };
 
 // One write of an image chunk, as the device would receive it.
@@ -78,7 +79,8 @@ class EditingWindowTest : public ::testing::Test {
             }
             if (ran) return;
             ran = true;
-            g_DeviceModel = 2;
+            g_DeviceModel = 2;  // twelve outputs
+            dlg.ApplyModelLayout();
             window = &dlg;
             InStep();
             dlg.SetTimer(TIMER_PUSH_CHANGES, 100);
