@@ -1,6 +1,7 @@
 #include "mainwnd/mainresources.h"
 
 #include "controls/bezier.h"
+#include "dialogs/sidestrings.h"
 #include "mainwnd/linkstrings.h"
 #include "mainwnd/quenbartemplate.h"
 #include "mainwnd/shellstrings.h"
@@ -16,6 +17,7 @@ void RegisterMainWindowResources(ui::Application& app) {
     // Each registration keeps what is already there, so a second window in one process finds it all.
     RegisterShellStrings(res::ProgramStrings());
     RegisterLinkStrings();
+    dialogs::RegisterSideDialogStrings();
     if (!app.Dialogs().Find(sys::kLangEnglish, 102)) RegisterQuenbarTemplates(app.Dialogs());
     if (!app.Skin().Contains(res::skinid::kBackgroundEnglish))
         res::RegisterProgramSkin(app.Skin(), app.Dpi(), &CBezier::ChannelColor);

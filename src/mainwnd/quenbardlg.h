@@ -31,6 +31,10 @@ extern int g_ScreenDpiY;
 // x x g_ScreenDpiX / 96, truncated.
 int DpiScale(int x);
 
+namespace files {
+struct SceneApplyResult;
+}
+
 class CQuenbarDlg : public ui::TemplateDialog,
                     public device::DispatchTarget,
                     public device::LinkListener,
@@ -177,11 +181,11 @@ class CQuenbarDlg : public ui::TemplateDialog,
     // The side dialogs' requests; true when message was one of them.
     bool OnShellMessage(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam);
     // Procedures the routing reaches that later parts of the window fill in.
-    virtual void ImportModeFromDsp() {}
-    virtual void SaveModeToDsp() {}
-    virtual void LoadSceneFile() {}
-    virtual void SaveSceneFile() {}
-    virtual void OnExportMcuParams() {}
+    virtual void ImportModeFromDsp();
+    virtual void SaveModeToDsp();
+    virtual void LoadSceneFile();
+    virtual void SaveSceneFile();
+    virtual void OnExportMcuParams();
     virtual void OnHighPassTypeChanged() {}
     virtual void OnHighPassSlopeChanged() {}
     virtual void OnLowPassTypeChanged() {}
@@ -199,6 +203,12 @@ class CQuenbarDlg : public ui::TemplateDialog,
     virtual void UpdateEqCurve(bool redraw) { (void)redraw; }
     // Zeroes every mix cell and redraws the matrix.
     void ResetInputVolume();
+
+    // ---- Scenes and the side dialogs' commands (quenbardlg_scenes.cpp) ----
+    // A loaded scene file shown in the controls the reader's table names.
+    void ShowLoadedScene(const files::SceneApplyResult& changes);
+    // The filter-setup dialog; afterwards the cut edits show the current channel's frequencies again.
+    void OnFilterSetupButton();
 
   private:
     // Timer cases.

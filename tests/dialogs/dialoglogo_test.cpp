@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "device/status.h"
-#include "dialogs/dialoglogoids.h"
+#include "dialogs/sideids.h"
 #include "platform/backend/headless.h"
 #include "platform/ui/application.h"
 
