@@ -1,36 +1,63 @@
 #include "dialogs/dialogdelaycale.h"
 
-#include <algorithm>
+#include <string>
 
-#include "dialogs/standintemplate.h"
+#include "device/status.h"
+#include "dialogs/sidestrings.h"
+#include "dialogs/sidetemplates.h"
+#include "editing/delaytext.h"
 #include "mainwnd/shellmessages.h"
+#include "res/skin/sidedialogskin.h"
 
 namespace {
-res::DialogTemplate MakeTemplate() {
-    using gfx::RectFromSize;
-    using res::ItemKind;
-    return dialogs::StandInTemplate(IDD_DIALOG_DELAY_CALE, {"DelayCale", "延时计算"}, {180, 70},
-                                    {{IDC_DELAY_CALE_APPLY,
-                                      ItemKind::kButton,
-                                      RectFromSize(7, 7, 80, 14),
-                                      res::kTabStop,
-                                      {"Apply", "计算"}},
-                                     {IDC_DELAY_CALE_CLEAR,
-                                      ItemKind::kButton,
-                                      RectFromSize(93, 7, 80, 14),
-                                      res::kTabStop,
-                                      {"Clear", "清零"}}});
+
+dialogs::FrameFeatures DelayFeatures() {
+    namespace skin = res::sideskin;
+    dialogs::FrameFeatures f = dialogs::PanelFrame(dialogs::kWhite, dialogs::EditColours::kWhiteOnBlue);
+    f.buttons = {{IDC_DELAY_CALE_APPLY, skin::kTextButtonPressed, skin::kTextButton, dialogs::IDS_DELAY_CALCULATE},
+                 {IDC_DELAY_CALE_CLEAR, skin::kTextButtonPressed, skin::kTextButton, dialogs::IDS_RESET}};
+    return f;
 }
+
+// Whether the rows of CH9/CH10 and CH11/CH12 show for a device model.
+struct ExtraRows {
+    bool ch9and10;
+    bool ch11and12;
+};
+ExtraRows ExtraRowsOf(int model) {
+    switch (model) {
+        case 3:
+        case 4:
+            return {true, false};
+        case 1:
+        case 5:
+        case 6:
+            return {false, false};
+        default:  // 2, 8, 9 and any other value: as the template has them
+            return {true, true};
+    }
+}
+
 }  // namespace
 
 CDialogDelayCale::CDialogDelayCale(ui::Window* parent, ui::Application* app)
-    : ui::TemplateDialog(MakeTemplate(), parent, app) {
+    : dialogs::CSideDialog(dialogs::SideTemplate(IDD_DIALOG_DELAY_CALE), DelayFeatures(), parent, app),
+      edits_{ui::Edit(app), ui::Edit(app), ui::Edit(app), ui::Edit(app), ui::Edit(app), ui::Edit(app),
+             ui::Edit(app), ui::Edit(app), ui::Edit(app), ui::Edit(app), ui::Edit(app), ui::Edit(app)} {
+    for (int ch = 0; ch < 12; ++ch) {
+        BindItem(kDelayCaleEditIds[ch], edits_[ch]);
+        AddCommand(
+            kDelayCaleEditIds[ch], [this, ch](int) { ParseDistance(ch); }, ui::EN_KILLFOCUS);
+    }
     AddCommand(
         IDC_DELAY_CALE_APPLY, [this](int) { SendResults(); }, ui::BN_CLICKED);
     AddCommand(
         IDC_DELAY_CALE_CLEAR,
         [this](int) {
-            distances_.fill(0);
+            for (int ch = 0; ch < 12; ++ch) {
+                distances_[ch] = 0;
+                ShowDistance(ch);
+            }
             SendResults();
         },
         ui::BN_CLICKED);
@@ -40,12 +67,52 @@ void CDialogDelayCale::SetDistances(const int (&distances)[12]) {
     std::copy(std::begin(distances), std::end(distances), distances_.begin());
 }
 
+bool CDialogDelayCale::OnInitDialog() {
+    SetFrameFont({IDC_DELAY_CALE_UNIT, IDC_DELAY_CALE_TITLE}, 13);
+    SetFrameFont({kDelayCaleLabelIds[0], kDelayCaleLabelIds[1], kDelayCaleLabelIds[2], kDelayCaleLabelIds[3],
+                  kDelayCaleLabelIds[4], kDelayCaleLabelIds[5], kDelayCaleLabelIds[6], kDelayCaleLabelIds[7],
+                  kDelayCaleLabelIds[8], kDelayCaleLabelIds[9], kDelayCaleLabelIds[10], kDelayCaleLabelIds[11]},
+                 12);
+    for (int ch = 0; ch < 12; ++ch) ShowDistance(ch);
+    const ExtraRows rows = ExtraRowsOf(g_DeviceModel.load());
+    for (int ch = 8; ch < 12; ++ch) {
+        const bool shown = ch < 10 ? rows.ch9and10 : rows.ch11and12;
+        ShowItem(kDelayCaleEditIds[ch], shown);
+        ShowItem(kDelayCaleLabelIds[ch], shown);
+    }
+    return dialogs::CSideDialog::OnInitDialog();
+}
+
+void CDialogDelayCale::ShowDistance(int channel) {
+    std::string text;
+    editing::FormatDelay(&distances_[channel], text, true);
+    edits_[channel].SetWindowText(text);
+}
+
+void CDialogDelayCale::ParseDistance(int channel) {
+    std::string text = edits_[channel].GetWindowText();
+    if (!editing::ParseDelayText(&distances_[channel], text, true)) editing::FormatDelay(&distances_[channel], text, true);
+    edits_[channel].SetWindowText(text);
+}
+
+void CDialogDelayCale::OnOK() {
+    for (int ch = 0; ch < 12; ++ch) {
+        if (edits_[ch].HasFocus()) {
+            ParseDistance(ch);
+            edits_[ch].SetSel(0, -1);
+        }
+    }
+}
+
 void CDialogDelayCale::SendResults() {
-    // The farthest speaker gets no delay; the first of equal ones counts.
-    const int farthest = *std::max_element(distances_.begin(), distances_.end());
-    for (int i = 0; i < 12; ++i) {
-        const int d = distances_[i];
-        dialogs::SendToMainWindow(App(), WM_DELAY_RESULT, ui::WPARAM(i),
-                                  ui::LPARAM(d) << 16 | (farthest - d));
+    // The farthest speaker is the reference; of equal ones the first counts.
+    int reference = 0;
+    for (int ch = 1; ch < 12; ++ch) {
+        if (distances_[ch] > distances_[reference]) reference = ch;
+    }
+    for (int ch = 0; ch < 12; ++ch) {
+        const int delay = distances_[reference] - distances_[ch];
+        dialogs::SendToMainWindow(App(), WM_DELAY_RESULT, ui::WPARAM(ch),
+                                  ui::LPARAM(distances_[ch]) << 16 | delay);
     }
 }

@@ -1,42 +1,47 @@
 #include "dialogs/dialogfile.h"
 
-#include "dialogs/standintemplate.h"
+#include "dialogs/sidestrings.h"
+#include "dialogs/sidetemplates.h"
 #include "mainwnd/shellmessages.h"
+#include "mainwnd/shellstrings.h"
+#include "res/skin/sidedialogskin.h"
+#include "res/uilanguage.h"
 
 namespace {
+
 struct SceneButton {
     int id;
+    int textId;
     ui::WPARAM command;
-    res::LangText text;
 };
-const SceneButton kButtons[] = {
-    {IDC_FILE_LOAD_DSP, 0, {"LoadDSP", "读取设备"}},
-    {IDC_FILE_SAVE_DSP, 1, {"SaveDSP", "保存到设备"}},
-    {IDC_FILE_LOAD_PC, 2, {"LoadPC", "打开文件"}},
-    {IDC_FILE_SAVE_PC, 3, {"SavePC", "保存文件"}},
+constexpr SceneButton kButtons[] = {
+    {IDC_FILE_LOAD_DSP, dialogs::IDS_LOAD_FROM_DEVICE, 0},
+    {IDC_FILE_SAVE_DSP, dialogs::IDS_SAVE_TO_DEVICE, 1},
+    {IDC_FILE_LOAD_PC, dialogs::IDS_LOAD_FROM_PC, 2},
+    {IDC_FILE_SAVE_PC, dialogs::IDS_SAVE_TO_PC, 3},
 };
 
-res::DialogTemplate MakeTemplate() {
-    std::vector<res::DialogItem> items;
-    int y = 7;
-    for (const SceneButton& b : kButtons) {
-        items.push_back(
-            {b.id, res::ItemKind::kButton, gfx::RectFromSize(7, y, 100, 14), res::kTabStop, b.text});
-        y += 18;
-    }
-    return dialogs::StandInTemplate(IDD_DIALOG_FILE, {"File", "文件"}, {180, 100}, std::move(items));
+dialogs::FrameFeatures FileFeatures() {
+    namespace skin = res::sideskin;
+    dialogs::FrameFeatures f = dialogs::PanelFrame(dialogs::kNearWhite, dialogs::EditColours::kSystem);
+    for (const SceneButton& b : kButtons)
+        f.buttons.push_back({b.id, skin::kTextButtonPressed, skin::kTextButton, b.textId});
+    return f;
 }
+
 }  // namespace
 
 CDialogFile::CDialogFile(ui::Window* parent, ui::Application* app)
-    : ui::TemplateDialog(MakeTemplate(), parent, app) {
+    : dialogs::CSideDialog(dialogs::SideTemplate(IDD_DIALOG_FILE), FileFeatures(), parent, app) {
     for (const SceneButton& b : kButtons) {
         AddCommand(
-            b.id,
-            [this, command = b.command](int) {
-                SendMessage(ui::WM_CLOSE);
-                dialogs::SendToMainWindow(App(), WM_SCENE_COMMAND, command);
-            },
+            b.id, [this, command = b.command](int) { CloseAndSend(WM_SCENE_COMMAND, command); },
             ui::BN_CLICKED);
     }
+}
+
+bool CDialogFile::OnInitDialog() {
+    SetFrameFont({IDC_FILE_TITLE}, 12);
+    SetDlgItemText(IDC_FILE_TITLE, res::LoadUiString(IDS_FILE));
+    return dialogs::CSideDialog::OnInitDialog();
 }

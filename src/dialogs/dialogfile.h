@@ -1,16 +1,14 @@
 #pragma once
 // The scene menu (template 302). Each of its four buttons closes the menu and then asks the main window for
-// its scene command: 1271 recall from the device, 1269 save to the device, 1272 load a scene file, 1270 save
-// one.
-#include "platform/ui/templatedialog.h"
+// its scene command, which runs before DoModal returns: 1271 recall from the device (0), 1269 save to the
+// device (1), 1272 load a scene file (2), 1270 save one (3).
+#include "dialogs/sideframe.h"
+#include "dialogs/sideids.h"
 
-constexpr int IDD_DIALOG_FILE = 302;
-constexpr int IDC_FILE_SAVE_DSP = 1269;
-constexpr int IDC_FILE_SAVE_PC = 1270;
-constexpr int IDC_FILE_LOAD_DSP = 1271;
-constexpr int IDC_FILE_LOAD_PC = 1272;
-
-class CDialogFile : public ui::TemplateDialog {
+class CDialogFile : public dialogs::CSideDialog {
   public:
     explicit CDialogFile(ui::Window* parent = nullptr, ui::Application* app = nullptr);
+
+  protected:
+    bool OnInitDialog() override;
 };

@@ -1,24 +1,48 @@
 #pragma once
-// The settings dialog (template 304), as far as the main window relies on it: 1495 closes it and asks for the
-// firmware upgrade, 1496 asks string 210 and on Yes closes it and asks for the factory reset, 1497 closes it
-// and asks for the About box (WM_SETUP_COMMAND 0, 1, 2); button 3 asks for the no-signal mute toggle
-// (WM_SETUP_COMMAND 3) and keeps it open.
-#include "platform/ui/templatedialog.h"
+// The settings dialog (template 304): the high-level mix volume (every change goes to the main window at
+// once), the language of the next start (the language file), the firmware upgrade, the factory reset (asked
+// first), About, and in the Chinese layout the no-signal mute switch, whose label follows the device. The
+// upgrade, reset and About buttons close the dialog first; every request reaches the main window as
+// WM_SETUP_COMMAND (0 upgrade, 1 factory reset, 2 About, 3 mute toggle).
+#include <cstdint>
+#include <string>
+#include <vector>
 
-constexpr int IDD_DIALOG_SETUP = 304;
-constexpr int IDC_SETUP_UPGRADE = 1495;
-constexpr int IDC_SETUP_FACTORY_RESET = 1496;
-constexpr int IDC_SETUP_ABOUT = 1497;
-constexpr int IDC_SETUP_NOSIGNAL_MUTE = 3;
+#include "dialogs/sideframe.h"
+#include "dialogs/sideids.h"
+#include "platform/ui/combobox.h"
+#include "platform/ui/edit.h"
 
-class CDialogSetup : public ui::TemplateDialog {
+class CDialogSetup : public dialogs::CSideDialog {
   public:
-    explicit CDialogSetup(int highLevelMixVolume, ui::Window* parent = nullptr,
-                          ui::Application* app = nullptr);
+    explicit CDialogSetup(int highLevelMixVolume, ui::Window* parent = nullptr, ui::Application* app = nullptr);
     int HighLevelMixVolume() const { return volume_; }
+    std::uint8_t ShownMuteState() const { return shownMute_; }
+    // Where the language file goes; by default where the start-up looks for it.
+    void SetLanguageFileCandidates(std::vector<std::string> candidates) { candidates_ = std::move(candidates); }
+
+    // "0dB" for 0, "-%ddB" for 1..60, empty otherwise.
+    static std::string FormatVolume(int volume);
+
+    ui::Edit& VolumeEdit() { return volumeEdit_; }
+    ui::ComboBox& LanguageList() { return languageList_; }
+
+    ui::LRESULT WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) override;
+
+  protected:
+    bool OnInitDialog() override;
+    void OnTimer(ui::UINT_PTR id) override;
+    bool DrawOwnItem(int id, ui::DrawItemStruct& dis) override;
 
   private:
-    // Closes the dialog, then sends the command.
-    void CloseAndSend(int command);
+    void OnVolumeStepped(ui::WPARAM key);
+    void OnVolumeCommit();
+    void ShowVolume();
+    void OnLanguageChosen();
+
     int volume_;
+    std::uint8_t shownMute_ = 0;
+    std::vector<std::string> candidates_;
+    ui::Edit volumeEdit_;
+    ui::ComboBox languageList_;
 };

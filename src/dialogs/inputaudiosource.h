@@ -1,17 +1,15 @@
 #pragma once
 // The input-source dialog (template 183): the source list 1054 (high level, low level, Bluetooth,
-// optical/coaxial, USB) opens on the given index; the mix toggle 1748 flips the high-level mix flag while the
-// chosen source is not high level. OK keeps the choice for GetSource and GetHighLevelMix.
+// optical/coaxial, USB) opens on the index the opener gives; the switch 1748 flips the high-level mix-in
+// while the chosen source is not high level, and shows itself inert while it is. OK keeps the index and the
+// switch for GetSource and GetHighLevelMix.
 #include <cstdint>
 
+#include "dialogs/sideframe.h"
+#include "dialogs/sideids.h"
 #include "platform/ui/combobox.h"
-#include "platform/ui/templatedialog.h"
 
-constexpr int IDD_INPUT_AUDIO_SOURCE = 183;
-constexpr int IDC_SOURCE_LIST = 1054;
-constexpr int IDC_SOURCE_MIX = 1748;
-
-class CInputAudioSource : public ui::TemplateDialog {
+class CInputAudioSource : public dialogs::CSideDialog {
   public:
     CInputAudioSource(int source, std::uint8_t highLevelMix, ui::Window* parent = nullptr,
                       ui::Application* app = nullptr);
@@ -23,7 +21,7 @@ class CInputAudioSource : public ui::TemplateDialog {
 
   protected:
     bool OnInitDialog() override;
-    void OnOK() override;
+    bool DrawOwnItem(int id, ui::DrawItemStruct& dis) override;
 
   private:
     ui::ComboBox list_;

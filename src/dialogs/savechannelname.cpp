@@ -1,56 +1,53 @@
 #include "dialogs/savechannelname.h"
 
+#include "dialogs/sideids.h"
+#include "dialogs/sidestrings.h"
+#include "dialogs/sidetemplates.h"
 #include "platform/sys/textcodec.h"
+#include "res/skin/sidedialogskin.h"
 #include "res/uilanguage.h"
 
 namespace {
 
-constexpr int kNameBytes = 20;
-
-res::DialogTemplate MakeTemplate() {
-    using gfx::RectFromSize;
-    using res::ItemKind;
-    return {CSaveChannelName::IDD,
-            {"MS Shell Dlg", 8},
-            {186, 70},
-            {"Name", "名称"},
-            res::kCaption,
-            {
-                {CSaveChannelName::IDC_CURRENT_NAME, ItemKind::kEdit, RectFromSize(10, 10, 166, 14),
-                 res::kBorder | res::kReadOnly | res::kAutoHScroll},
-                {CSaveChannelName::IDC_NEW_NAME, ItemKind::kEdit, RectFromSize(10, 30, 166, 14),
-                 res::kBorder | res::kTabStop | res::kAutoHScroll},
-                {ui::IDOK,
-                 ItemKind::kButton,
-                 RectFromSize(70, 50, 50, 14),
-                 res::kDefaultButton | res::kTabStop,
-                 {"OK", "确定"}},
-                {ui::IDCANCEL,
-                 ItemKind::kButton,
-                 RectFromSize(126, 50, 50, 14),
-                 res::kTabStop,
-                 {"Cancel", "取消"}},
-            }};
+dialogs::FrameFeatures NameFeatures() {
+    namespace skin = res::sideskin;
+    // The frame's text is near white; only the drawn buttons' is light grey.
+    dialogs::FrameFeatures f = dialogs::OkCancelFrame(skin::kPanelBackground, skin::kTextButtonPressed,
+                                                      skin::kTextButton, dialogs::kLightGrey245);
+    f.text = dialogs::kNearWhite;
+    return f;
 }
 
 }  // namespace
 
 CSaveChannelName::CSaveChannelName(int channel, const char* name, ui::Window* parent, ui::Application* app)
-    : ui::TemplateDialog(MakeTemplate(), parent, app),
-      m_Channel(channel),
-      m_Name(name ? sys::GbkFieldToUtf8(name, kNameBytes).text : std::string()) {}
+    : dialogs::CSideDialog(dialogs::SideTemplate(IDD_SAVE_CHANNEL_NAME), NameFeatures(), parent, app),
+      channel_(channel),
+      currentName_(name ? sys::GbkFieldToUtf8(name, kNameLen).text : std::string()),
+      currentEdit_(app),
+      newEdit_(app) {
+    BindItem(IDC_NAME_EDIT, currentEdit_);
+    BindItem(IDC_NEW_NAME_EDIT, newEdit_);
+}
+
+int CSaveChannelName::TitleStringId(int channel) {
+    static constexpr int kIds[12] = {114, 115, 116, 117, 118, 119, 167, 168, 212, 213, 214, 215};
+    return channel >= 0 && channel < 12 ? kIds[channel] : kIds[0];
+}
 
 bool CSaveChannelName::OnInitDialog() {
-    ui::TemplateDialog::OnInitDialog();
-    const std::string title =
-        m_Channel >= 0 && m_Channel < 12 ? g_DefaultChannelTitles[m_Channel] : std::string();
-    SetWindowText(title);
-    SetDlgItemText(IDC_CURRENT_NAME, m_Name.empty() ? title : m_Name);
-    if (ui::Window* edit = GetDlgItem(IDC_NEW_NAME)) edit->SetFocus();
+    dialogs::CSideDialog::OnInitDialog();
+    SetFrameFont({IDC_CHANNEL_NAME_CURRENT_LABEL, IDC_CHANNEL_NAME_NEW_LABEL}, 12);
+    SetDlgItemText(IDC_CHANNEL_NAME_CURRENT_LABEL, res::LoadUiString(dialogs::IDS_CURRENT_NAME));
+    SetDlgItemText(IDC_CHANNEL_NAME_NEW_LABEL, res::LoadUiString(dialogs::IDS_NEW_NAME));
+    const std::string title = res::LoadUiString(TitleStringId(channel_));
+    SetWindowText(title);  // no caption bar shows it
+    currentEdit_.SetWindowText(currentName_.empty() ? title : currentName_);
+    newEdit_.SetFocus();
     return false;
 }
 
-void CSaveChannelName::OnOK() {
-    m_NewName = GetDlgItemText(IDC_NEW_NAME);
+void CSaveChannelName::Accept() {
+    newName_ = newEdit_.GetWindowText();
     EndDialog(ui::IDOK);
 }

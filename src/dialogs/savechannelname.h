@@ -1,28 +1,31 @@
 #pragma once
-// The rename dialog of a channel (template 427): its caption is the channel's default title, the read-only
-// edit 1237 shows the current name (the title while the name is empty) and the new name is typed into 1238.
-// OK keeps the typed text, which may be empty.
+// The channel name dialog (template 427): shows an output channel's current name (its title "CH1".."CH12"
+// when the name is empty) and takes a new one in 1238, where the focus starts. The opener stores the new name
+// after IDOK.
 #include <string>
 
-#include "platform/ui/templatedialog.h"
+#include "device/names.h"
+#include "dialogs/sideframe.h"
+#include "platform/ui/edit.h"
 
-class CSaveChannelName : public ui::TemplateDialog {
+class CSaveChannelName : public dialogs::CSideDialog {
   public:
-    static constexpr int IDD = 427;
-    static constexpr int IDC_CURRENT_NAME = 1237;
-    static constexpr int IDC_NEW_NAME = 1238;
+    // name: the channel's 20 GBK bytes, read up to the first zero byte.
+    CSaveChannelName(int channel, const char* name, ui::Window* parent = nullptr, ui::Application* app = nullptr);
 
-    // name: the channel's 20 GBK bytes, read up to the first zero.
-    CSaveChannelName(int channel, const char* name, ui::Window* parent = nullptr,
-                     ui::Application* app = nullptr);
-    void GetNewName(std::string& name) const { name = m_NewName; }
+    void GetNewName(std::string& out) const { out = newName_; }
+    // String 114..119, 167, 168, 212..215 for channel 0..11; 114 for any other.
+    static int TitleStringId(int channel);
+    ui::Edit& NewNameEdit() { return newEdit_; }
 
   protected:
     bool OnInitDialog() override;
-    void OnOK() override;
+    void Accept() override;
 
   private:
-    int m_Channel;
-    std::string m_Name;
-    std::string m_NewName;
+    int channel_;
+    std::string currentName_;
+    std::string newName_;
+    ui::Edit currentEdit_;
+    ui::Edit newEdit_;
 };

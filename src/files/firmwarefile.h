@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "device/frames.h"
+
 namespace files {
 
 // The accepted firmware file names of a device model (1..9); empty for any other value.
@@ -30,8 +32,11 @@ namespace files {
 inline constexpr int kStrFirmwareWrongName = 154;      // "Error file, upgrade failed!"
 inline constexpr int kStrFirmwareWrongChecksum = 155;  // "Error checksum, upgrade failed!"
 
-// The most a transfer can address: 65,536 blocks of 512 data bytes, and the checksum byte after them.
-inline constexpr std::size_t kFirmwareFileLimit = 65536u * 512u + 1u;
+// The most a transfer can address, and the checksum byte after it. A block number is two bytes, but FF FF
+// ends the transfer, so blocks 0..65534 carry data; over USB a block holds 56 bytes, and an upgrade may run
+// over USB whichever link the file was chosen on.
+inline constexpr std::size_t kFirmwareMaxBlocks = 65535u;
+inline constexpr std::size_t kFirmwareFileLimit = kFirmwareMaxBlocks * kUpgradeBlockUsb + 1u;
 
 enum class FirmwareLoadStatus {
     kLoaded,     // path, bytes and checksum held; the window stops the change push and asks for upgrade mode

@@ -69,6 +69,8 @@ std::optional<int> ScanInt(std::string_view text) {
 
 std::optional<double> ScanDouble(std::string_view text) {
     const bool negative = SkipSpaceAndSign(text);
+    // One sign at most: from_chars would take a second one ("--0.5" read as 0.5), where "%lf" reads nothing.
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) return std::nullopt;
     double value = 0;
     std::from_chars_result res{};
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X') &&

@@ -13,10 +13,9 @@ void RegisterLinkStrings() {
         {IDS_CONNECTED, "Connected", "已连接"},
         {IDS_DISCONNECT, "Disconnect", "未连接"},
         {IDS_UPGRADE_FAILED, "Upgrade failed!", "升级失败！"},
-        // English in both tables: no Chinese text of their own.
-        {IDS_FIRMWARE_WRONG_NAME, "Error file, upgrade failed!"},
-        {IDS_FIRMWARE_WRONG_CHECKSUM, "Error checksum, upgrade failed!"},
-        {IDS_IMPORT_UPGRADE_FILE, "Please import the upgrade file."},
+        {IDS_FIRMWARE_WRONG_NAME, "Error file, upgrade failed!", "错误文件，升级失败！"},
+        {IDS_FIRMWARE_WRONG_CHECKSUM, "Error checksum, upgrade failed!", "错误校验和，升级失败！"},
+        {IDS_IMPORT_UPGRADE_FILE, "Please import the upgrade file.", "请导入升级文件。"},
     };
     res::StringTable& table = res::ProgramStrings();
     for (const res::StringEntry& e : kEntries) {

@@ -1,6 +1,7 @@
 #include "mainwnd/mainresources.h"
 
 #include "controls/bezier.h"
+#include "dialogs/sidestrings.h"
 #include "mainwnd/editstrings.h"
 #include "mainwnd/linkstrings.h"
 #include "mainwnd/quenbartemplate.h"
@@ -17,6 +18,7 @@ void RegisterMainWindowResources(ui::Application& app) {
     // Each registration keeps what is already there, so a second window in one process finds it all.
     RegisterShellStrings(res::ProgramStrings());
     RegisterLinkStrings();
+    dialogs::RegisterSideDialogStrings();
     RegisterEditStrings(res::ProgramStrings());
     if (!app.Dialogs().Find(sys::kLangEnglish, 102)) RegisterQuenbarTemplates(app.Dialogs());
     if (!app.Skin().Contains(res::skinid::kBackgroundEnglish))

@@ -36,6 +36,10 @@ int DpiScale(int x);
 // The master volume the master mute button saved for its next unmute (0 until then, never reset).
 extern int g_MasterVolumeBeforeMute;
 
+namespace files {
+struct SceneApplyResult;
+}
+
 class CQuenbarDlg : public ui::TemplateDialog,
                     public device::DispatchTarget,
                     public device::LinkListener,
@@ -196,11 +200,11 @@ class CQuenbarDlg : public ui::TemplateDialog,
     // The side dialogs' requests; true when message was one of them.
     bool OnShellMessage(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam);
     // Procedures the routing reaches that later parts of the window fill in.
-    virtual void ImportModeFromDsp() {}
-    virtual void SaveModeToDsp() {}
-    virtual void LoadSceneFile() {}
-    virtual void SaveSceneFile() {}
-    virtual void OnExportMcuParams() {}
+    virtual void ImportModeFromDsp();
+    virtual void SaveModeToDsp();
+    virtual void LoadSceneFile();
+    virtual void SaveSceneFile();
+    virtual void OnExportMcuParams();
     virtual void OnHighPassTypeChanged();
     virtual void OnHighPassSlopeChanged();
     virtual void OnLowPassTypeChanged();
@@ -340,6 +344,13 @@ class CQuenbarDlg : public ui::TemplateDialog,
     // Overlays and source labels.
     void OnOverlayButton(int channel);
     void UpdateBtInputLabels(int channel, int source);
+
+  protected:
+    // ---- Scenes and the side dialogs' commands (quenbardlg_scenes.cpp) ----
+    // A loaded scene file shown in the controls the reader's table names.
+    void ShowLoadedScene(const files::SceneApplyResult& changes);
+    // The filter-setup dialog; afterwards the cut edits show the current channel's frequencies again.
+    void OnFilterSetupButton();
 
   private:
     // Timer cases.

@@ -15,7 +15,6 @@
 #include "dialogs/dialogchinputvol.h"
 #include "dialogs/dialogdelaycale.h"
 #include "dialogs/dialogfile.h"
-#include "dialogs/dialogfiltersetup.h"
 #include "dialogs/dialogsetup.h"
 #include "dialogs/inputaudiosource.h"
 #include "mainwnd/aboutdlg.h"
@@ -90,13 +89,7 @@ void CQuenbarDlg::AddCommandHandlers() {
     clicked(IDC_SOURCE_BUTTON, &CQuenbarDlg::SelectInputSource);
     AddCommand(
         IDC_UPGRADE, [this](int) { LoadUpgradeFile(); }, ui::BN_CLICKED);
-    AddCommand(
-        IDC_FILTER_SETUP,
-        [this](int) {
-            CDialogFilterSetup dialog(nullptr, &App());
-            dialog.DoModal();
-        },
-        ui::BN_CLICKED);
+    clicked(IDC_FILTER_SETUP, &CQuenbarDlg::OnFilterSetupButton);
     AddCommand(
         IDC_INPUT_VOLUME,
         [this](int) {

@@ -26,7 +26,7 @@ bool FirmwareLoaded() {
 }  // namespace
 
 void CQuenbarDlg::LoadUpgradeFile(bool acceptAnyModel) {
-    ui::FileDialog dialog(true, "", "", ui::OFN_HIDEREADONLY | ui::OFN_OVERWRITEPROMPT, kFirmwareFilter, this,
+    ui::FileDialog dialog(true, "img", "", ui::OFN_HIDEREADONLY | ui::OFN_OVERWRITEPROMPT, kFirmwareFilter, this,
                           &App());
     if (dialog.DoModal() != ui::IDOK) return;
     const files::FirmwareLoadResult result = files::LoadFirmwareFile(dialog.GetPathName(), acceptAnyModel);

@@ -88,3 +88,22 @@ TEST_F(UpgradeBlockTest, NothingWithoutAFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// The largest file a transfer can carry over USB: its last block is 65534 (FF FE), since FF FF ends the
+// transfer.
+TEST_F(UpgradeBlockTest, TheLastUsbBlockOfTheLargestFileIsNotTheEndMarker) {
+    {
+        std::lock_guard lock(g_FirmwareMutex);
+        g_FirmwareImage.assign(65535u * 56u + 1u, 0);
+    }
+    g_UsbConnected = 1;
+    g_UpgradeRunning = 1;
+    g_UpgradeLastBlock = 0;
+    EXPECT_TRUE(device::SendUpgradeBlockUsb(0xFF, 0xFE));
+    EXPECT_EQ(g_UpgradeLastBlock, 1);
+    EXPECT_EQ(TakeUsbPayloads().size(), 1u);
+}
+
+}  // namespace

@@ -1,51 +1,118 @@
-// The delay calculator's results: each channel's distance and its delay behind the farthest speaker.
+// The delay calculator: distances typed in centimetres, and the results sent for every channel, hidden rows
+// included.
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "device/status.h"
 #include "dialogs/dialogdelaycale.h"
-#include "mainwnd/shellmessages.h"
-#include "platform/backend/headless.h"
-#include "platform/ui/application.h"
-#include "platform/ui/window.h"
+#include "sidedialogfixture.h"
 
 namespace {
 
-// A main window that keeps every WM_DELAY_RESULT.
-class ResultWindow : public ui::Window {
-  public:
-    using ui::Window::Window;
-    std::vector<std::pair<ui::WPARAM, ui::LPARAM>> results;
-    ui::LRESULT WindowProc(ui::UINT m, ui::WPARAM w, ui::LPARAM l) override {
-        if (m == WM_DELAY_RESULT) results.emplace_back(w, l);
-        return ui::Window::WindowProc(m, w, l);
+class DelayCaleTest : public SideDialogTest {
+  protected:
+    void TearDown() override {
+        g_DeviceModel = 4;
+        g_FirmwareDate = 222222;
     }
+    std::vector<RequestWindow::Request> Results() const { return main.Of(WM_DELAY_RESULT); }
 };
 
-TEST(DelayCaleTest, ButtonsSendDistanceAndDelayBehindTheFarthestForEveryChannel) {
-    ui::Application app(std::make_unique<ui::HeadlessBackend>());
-    ResultWindow main(&app);
-    main.CreateTopLevel(gfx::RectFromSize(0, 0, 300, 200), "main", ui::WS_VISIBLE);
-    app.SetMainWindow(&main);
+TEST_F(DelayCaleTest, ButtonsSendDistanceAndDelayBehindTheFarthestForEveryChannel) {
     const int distances[12] = {10, 300, 40, 300, 0, 5, 6, 7, 8, 9, 1, 2};
     struct Case {
         int button;
-        std::vector<std::pair<ui::WPARAM, ui::LPARAM>> expected;
+        std::vector<RequestWindow::Request> expected;
     } cases[] = {{IDC_DELAY_CALE_APPLY, {}}, {IDC_DELAY_CALE_CLEAR, {}}};
     for (int i = 0; i < 12; ++i) {
-        cases[0].expected.emplace_back(i, ui::LPARAM(distances[i]) << 16 | (300 - distances[i]));
-        cases[1].expected.emplace_back(i, 0);
+        cases[0].expected.emplace_back(WM_DELAY_RESULT, i, ui::LPARAM(distances[i]) << 16 | (300 - distances[i]));
+        cases[1].expected.emplace_back(WM_DELAY_RESULT, i, 0);
     }
     for (const Case& c : cases) {
-        main.results.clear();
+        SCOPED_TRACE(c.button);
+        main.requests.clear();
         CDialogDelayCale dialog(nullptr, &app);
         dialog.SetDistances(distances);
-        app.SetModalObserver([&](ui::Window& w) {
-            w.SendMessage(ui::WM_COMMAND, ui::MAKEWPARAM(c.button, ui::BN_CLICKED));
-            static_cast<ui::Dialog&>(w).EndDialog(ui::IDOK);
+        OnModal([&](ui::Dialog& w) {
+            hl.ClickItem(w, c.button);
+            hl.KeyPress(ui::VK_ESCAPE);
         });
         dialog.DoModal();
-        EXPECT_EQ(main.results, c.expected) << c.button;
+        EXPECT_EQ(Results(), c.expected);
+    }
+}
+
+TEST_F(DelayCaleTest, ATypedDistanceIsReadInCentimetresOnFocusLossAndOnEnter) {
+    struct Case {
+        int firmwareDate;
+        const char* typed;
+        bool byEnter;
+        const char* shown;
+        int held;
+    } cases[] = {
+        {211117, "1000", false, "424.286", 599},  // beyond the largest step: the largest
+        {211118, "1000", true, "680.000", 960},
+        {211117, "34", true, "34.000", 48},
+        {211117, "12,5", false, "1.428", 2},  // refused: the held value shows again
+        {211117, "abc", true, "1.428", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        g_FirmwareDate = c.firmwareDate;
+        const int distances[12] = {2};
+        CDialogDelayCale d(nullptr, &app);
+        d.SetDistances(distances);
+        OnModal([&](ui::Dialog& w) {
+            Settle();
+            EXPECT_EQ(d.DistanceEdit(0).GetWindowText(), "1.428");
+            d.DistanceEdit(0).SetFocus();
+            d.DistanceEdit(0).SetSel(0, -1);
+            hl.Type(c.typed);
+            Settle();
+            if (c.byEnter)
+                hl.KeyPress(ui::VK_RETURN);
+            else
+                d.DistanceEdit(1).SetFocus();
+            Settle();
+            EXPECT_FALSE(w.IsEnded()) << "Enter never closes the calculator";
+            EXPECT_EQ(d.DistanceEdit(0).GetWindowText(), c.shown);
+            EXPECT_EQ(d.Distances()[0], c.held);
+            hl.KeyPress(ui::VK_ESCAPE);
+        });
+        d.DoModal();
+        EXPECT_TRUE(Results().empty()) << "closing sends nothing";
+    }
+}
+
+TEST_F(DelayCaleTest, HiddenRowsStillTakePartAndTheFirstLargestDistanceIsTheReference) {
+    struct Case {
+        int model;
+        bool ch9and10, ch11and12;
+    } cases[] = {{1, false, false}, {5, false, false}, {3, true, false}, {4, true, false}, {2, true, true},
+                 {8, true, true},   {7, true, true}};
+    const int distances[12] = {10, 20, 0, 0, 0, 0, 0, 0, 0, 0, 90, 90};  // CH11 first of the two largest
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.model);
+        main.requests.clear();
+        g_DeviceModel = c.model;
+        CDialogDelayCale d(nullptr, &app);
+        d.SetDistances(distances);
+        OnModal([&](ui::Dialog& w) {
+            for (int ch : {8, 9, 10, 11}) {
+                const bool shown = ch < 10 ? c.ch9and10 : c.ch11and12;
+                EXPECT_EQ(w.GetDlgItem(kDelayCaleEditIds[ch])->IsWindowVisible(), shown) << ch;
+                EXPECT_EQ(w.GetDlgItem(kDelayCaleLabelIds[ch])->IsWindowVisible(), shown) << ch;
+            }
+            hl.ClickItem(w, IDC_DELAY_CALE_APPLY);
+            hl.KeyPress(ui::VK_ESCAPE);
+        });
+        d.DoModal();
+        const auto results = Results();
+        ASSERT_EQ(results.size(), 12u);
+        EXPECT_EQ(std::get<2>(results[0]), ui::LPARAM(10) << 16 | 80);
+        EXPECT_EQ(std::get<2>(results[10]), ui::LPARAM(90) << 16 | 0);
+        EXPECT_EQ(std::get<2>(results[11]), ui::LPARAM(90) << 16 | 0);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "device/commands.h"
 #include "device/devicemodel.h"
 #include "dialogs/savechannelname.h"
+#include "dialogs/sideids.h"
 #include "mainwnd/quenbarids.h"
 #include "windowfixture.h"
 
@@ -91,7 +92,7 @@ TEST_P(EditingE2e, ABypassClickChangesExactlyItsTwoBytesOnTheDevice) {
 TEST_P(EditingE2e, ARenameReachesTheDevicesNameTable) {
     onModal = [](ui::Window& w) {
         if (!dynamic_cast<CSaveChannelName*>(&w)) return;
-        w.SetDlgItemText(CSaveChannelName::IDC_NEW_NAME, "Rear 左");
+        w.SetDlgItemText(IDC_NEW_NAME_EDIT, "Rear 左");
         w.PostMessage(ui::WM_COMMAND, ui::MAKEWPARAM(ui::IDOK, ui::BN_CLICKED));
     };
     RunWindow([&](CQuenbarDlg& window) {

@@ -54,7 +54,10 @@ TEST_F(ShellCommandsTest, TheSourceDialogOpensOnUsbAndItsChoiceReachesTheDevice)
         auto* source = dynamic_cast<CInputAudioSource*>(&w);
         if (!source) return;
         preselected = source->SourceList().GetCurSel();
+        // As the user's choice: the list's change notice tells the dialog.
         source->SourceList().SetCurSel(3);
+        source->SendMessage(ui::WM_COMMAND, ui::MAKEWPARAM(IDC_SOURCE_LIST, ui::CBN_SELCHANGE),
+                            ui::LPARAM(&source->SourceList()));
         source->PostMessage(ui::WM_COMMAND, ui::MAKEWPARAM(ui::IDOK, ui::BN_CLICKED));
     });
     dlg->SelectInputSource();

@@ -168,7 +168,7 @@ TEST_F(FirmwareLoadTest, OnlyRegularFilesAreRead) {
          "character device"},
         {"a directory", [&] { ASSERT_TRUE(std::filesystem::create_directory(path)); }, "a directory"},
         {"a sparse file one byte over the limit", [&] { MakeSparse(path, files::kFirmwareFileLimit + 1); },
-         "larger than 33554433 bytes"},
+         "larger than 3669961 bytes"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -187,7 +187,8 @@ TEST_F(FirmwareLoadTest, OnlyRegularFilesAreRead) {
 }
 
 TEST_F(FirmwareLoadTest, AFileAtTheLimitIsRead) {
-    // 65,536 blocks of zeros and a zero checksum: the largest image a transfer can carry.
+    // 65,535 USB blocks of zeros and a zero checksum: the largest image a transfer can carry, since FF FF ends
+    // it.
     g_DeviceModel = 2;
     const std::string path = dir_.Path("system_K41H.img");
     MakeSparse(path, files::kFirmwareFileLimit);

@@ -44,7 +44,8 @@ TEST(NumberTextTest, ScanDoubleLikeScanfLf) {
         {"4.320000", 4.32},      {" 0.5", 0.5},      {"-1.25", -1.25},      {"+2", 2.0},
         {"1e1", 10.0},           {".5", 0.5},        {"5.", 5.0},           {"0x1p3", 8.0},
         {"3.5abc", 3.5},         {"", std::nullopt}, {"abc", std::nullopt}, {"-", std::nullopt},
-        {"1e999", std::nullopt},
+        {"1e999", std::nullopt}, {"--0.5", std::nullopt}, {"+-5", std::nullopt}, {"-+5", std::nullopt},
+        {"++1", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(files::ScanDouble(c.text), c.value) << '"' << c.text << '"';
     EXPECT_TRUE(std::isnan(*files::ScanDouble("nan")));

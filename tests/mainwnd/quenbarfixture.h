@@ -43,12 +43,13 @@ class LoggingDlg : public CQuenbarDlg {
   public:
     using CQuenbarDlg::CQuenbarDlg;
     std::vector<std::string> log;
+    bool runScenes = false;  // the scene procedures run as well as being logged
 
   protected:
-    void ImportModeFromDsp() override { log.push_back("ImportModeFromDsp"); }
-    void SaveModeToDsp() override { log.push_back("SaveModeToDsp"); }
-    void LoadSceneFile() override { log.push_back("LoadSceneFile"); }
-    void SaveSceneFile() override { log.push_back("SaveSceneFile"); }
+    void ImportModeFromDsp() override { Scene("ImportModeFromDsp", [this] { CQuenbarDlg::ImportModeFromDsp(); }); }
+    void SaveModeToDsp() override { Scene("SaveModeToDsp", [this] { CQuenbarDlg::SaveModeToDsp(); }); }
+    void LoadSceneFile() override { Scene("LoadSceneFile", [this] { CQuenbarDlg::LoadSceneFile(); }); }
+    void SaveSceneFile() override { Scene("SaveSceneFile", [this] { CQuenbarDlg::SaveSceneFile(); }); }
     void OnHighPassTypeChanged() override { Log("HpType", IDC_COMBO_HP_TYPE); }
     void OnHighPassSlopeChanged() override { Log("HpSlope", IDC_COMBO_HP_SLOPE); }
     void OnLowPassTypeChanged() override { Log("LpType", IDC_COMBO_LP_TYPE); }
@@ -60,6 +61,10 @@ class LoggingDlg : public CQuenbarDlg {
     }
 
   private:
+    void Scene(const char* name, const std::function<void()>& procedure) {
+        log.push_back(name);
+        if (runScenes) procedure();
+    }
     // The handler's name and the selection of its list when it ran.
     void Log(const std::string& name, int comboId) {
         auto* combo = dynamic_cast<ui::ComboBox*>(GetDlgItem(comboId));
@@ -74,6 +79,10 @@ class QuenbarWindowTest : public ::testing::Test {
         mainwnd::RegisterShellStrings(res::ProgramStrings());
         mainwnd::RegisterQuenbarTemplates(app.Dialogs());
         g_MsgCaption = "Alert";
+        // The model as the program starts it, whichever test ran before in this process.
+        device::ResetChannelModel();
+        device::ResetEqModel();
+        device::ResetStatus();
         app.SetModalObserver([this](ui::Window& w) {
             opened.push_back(Kind(w));
             if (onModal) onModal(w);

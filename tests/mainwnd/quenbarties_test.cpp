@@ -3,6 +3,7 @@
 
 #include "device/names.h"
 #include "dialogs/savechannelname.h"
+#include "dialogs/sideids.h"
 #include "editingfixture.h"
 #include "mainwnd/editstrings.h"
 #include "mainwnd/routingids.h"
@@ -198,7 +199,7 @@ TEST_F(EditingWindowTest, ADoubleClickRenamesTheChannelAndTheDeviceGetsTheName) 
     bool cancel = false;
     onModal = [&](ui::Window& w) {
         if (!dynamic_cast<CSaveChannelName*>(&w)) return;
-        w.SetDlgItemText(CSaveChannelName::IDC_NEW_NAME, typed);
+        w.SetDlgItemText(IDC_NEW_NAME_EDIT, typed);
         w.PostMessage(ui::WM_COMMAND, ui::MAKEWPARAM(cancel ? ui::IDCANCEL : ui::IDOK, ui::BN_CLICKED));
     };
     const struct {

@@ -67,8 +67,13 @@ class Backend {
     // Puts a painted back buffer on the screen.
     virtual void Present(NativeWindow& native, const gfx::Bitmap& back) = 0;
 
+    // The clipboard's text (UTF-8). Without a desktop's clipboard the backend keeps one text itself.
+    virtual std::string GetClipboardText() const { return clipboard_; }
+    virtual void SetClipboardText(const std::string& text) { clipboard_ = text; }
+
   protected:
     Application* app_ = nullptr;
+    std::string clipboard_;
 };
 
 // The number the environment variable `variable` holds when it is in 48..960, else fallback (96 when

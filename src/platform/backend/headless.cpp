@@ -189,6 +189,18 @@ void HeadlessBackend::KeyPress(unsigned vk, unsigned modifiers) {
     KeyUp(vk, modifiers);
 }
 
+void HeadlessBackend::Compose(const std::string& utf8) {
+    InputEvent e;
+    e.type = InputEvent::Type::kComposition;
+    e.text = utf8;
+    Inject(e);
+}
+
+void HeadlessBackend::Commit(const std::string& utf8) {
+    Compose("");
+    Type(utf8);
+}
+
 void HeadlessBackend::Type(const std::string& utf8) {
     for (char32_t cp : sys::Utf8ToU32(utf8)) {
         InputEvent e;

@@ -94,6 +94,10 @@ class HeadlessBackend : public Backend {
     void KeyUp(unsigned vk, unsigned modifiers = 0);
     void KeyPress(unsigned vk, unsigned modifiers = 0);  // down and up
     void Type(const std::string& utf8);                  // WM_CHAR per character
+    // An input method: the composition shown so far (empty: it ended), and a commit, which ends the
+    // composition and types its text.
+    void Compose(const std::string& utf8);
+    void Commit(const std::string& utf8);
     // The display's quit event (SIGTERM, SIGINT, a logout), as the SDL backend delivers it (any thread).
     void Quit();
 

@@ -45,6 +45,8 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(const std::string& dpi_variable, st
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     // We draw everything ourselves: a plain X framebuffer, no GL context behind the window surface.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // An input method's long composition arrives whole, not cut to SDL's fixed buffer.
+    SDL_SetHint(SDL_HINT_IME_SUPPORT_EXTENDED_TEXT, "1");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         if (error) *error = std::string("cannot open the display: ") + SDL_GetError();
         return nullptr;
@@ -59,6 +61,17 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(const std::string& dpi_variable, st
     b->dpi_ = DpiFromEnvironment(dpi_variable, fallback);
     SDL_StartTextInput();
     return b;
+}
+
+std::string SdlBackend::GetClipboardText() const {
+    char* text = SDL_GetClipboardText();
+    std::string out = text ? text : "";
+    SDL_free(text);
+    return out;
+}
+
+void SdlBackend::SetClipboardText(const std::string& text) {
+    SDL_SetClipboardText(text.c_str());
 }
 
 SdlBackend::~SdlBackend() {

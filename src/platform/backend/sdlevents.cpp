@@ -119,9 +119,23 @@ void SdlBackend::Translate(const void* event) {
             in.modifiers = Modifiers(e.key.keysym.mod);
             if (in.vk == 0) return;
             break;
-        case SDL_TEXTINPUT:
+        case SDL_TEXTEDITING:
+            in.type = InputEvent::Type::kComposition;
+            in.text = e.edit.text;
+            break;
+        case SDL_TEXTEDITING_EXT:
+            in.type = InputEvent::Type::kComposition;
+            in.text = e.editExt.text ? e.editExt.text : "";
+            SDL_free(e.editExt.text);
+            break;
+        case SDL_TEXTINPUT: {
+            // A commit ends the composition, then its characters are typed.
+            InputEvent ended;
+            ended.type = InputEvent::Type::kComposition;
+            app_->PostInput(ended);
             for (const InputEvent& ch : CharEventsFromText(e.text.text)) app_->PostInput(ch);
             return;
+        }
         case SDL_WINDOWEVENT: {
             Window* top = FromSdlWindow(e.window.windowID);
             if (!top) return;

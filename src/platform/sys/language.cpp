@@ -1,6 +1,11 @@
 #include "platform/sys/language.h"
 
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
 #include "platform/sys/paths.h"
+#include "platform/sys/regularfile.h"
 
 namespace sys {
 LangId LanguageFromLocale(const std::string& locale) {
@@ -28,6 +33,26 @@ std::vector<std::string> LanguageFileCandidates(const EnvLookup& env, std::strin
     }
     paths.emplace_back(name);
     return paths;
+}
+
+std::optional<LangId> ReadLanguageFile(const std::vector<std::string>& candidates) {
+    for (const std::string& path : candidates) {
+        std::error_code ec;
+        if (!std::filesystem::exists(path, ec)) continue;
+        // Only the first file that exists counts, whatever it holds. Anyone may place a FIFO or a device
+        // under this name: it is refused, with its reason, and start-up goes on without it.
+        std::string bytes, error;
+        if (!ReadRegularFile(path, 2, OverLimit::kCut, bytes, error)) {
+            std::fprintf(stderr, "dsp-console: language file not used: %s\n", error.c_str());
+            return std::nullopt;
+        }
+        if (bytes.size() < 2) return std::nullopt;
+        const auto id = static_cast<LangId>(static_cast<unsigned char>(bytes[0]) |
+                                            (static_cast<unsigned char>(bytes[1]) << 8));
+        if (id != kLangEnglish && id != kLangChinese) return std::nullopt;
+        return id;
+    }
+    return std::nullopt;
 }
 
 }  // namespace sys

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,5 +25,11 @@ LangId SystemDefaultLanguage(const EnvLookup& env);
 //   name in the current directory.
 // The first entry is the user's own configuration file, where a writer puts it.
 std::vector<std::string> LanguageFileCandidates(const EnvLookup& env, std::string_view name);
+
+// The language the first existing file of the candidates names, and only that file: its first two bytes as a
+// little-endian id, when they hold 1033 or 2052. Nothing for a file that does not open, holds fewer than two
+// bytes or another value; the later candidates are then not looked at. The start-up reads with it, and the
+// settings dialog asks it what the next start will choose.
+std::optional<LangId> ReadLanguageFile(const std::vector<std::string>& candidates);
 
 }  // namespace sys

@@ -107,7 +107,8 @@ void Application::PostInput(const InputEvent& event) {
     item.input = event;
     // A key stays addressed to the window that had the focus when it was queued.
     const bool keyed = event.type == InputEvent::Type::kKeyDown || event.type == InputEvent::Type::kKeyUp ||
-                       event.type == InputEvent::Type::kChar || event.type == InputEvent::Type::kWheel;
+                       event.type == InputEvent::Type::kChar || event.type == InputEvent::Type::kWheel ||
+                       event.type == InputEvent::Type::kComposition;
     if (keyed) {
         if (IsUiThread()) {
             Window* to = input_.Focus() ? input_.Focus() : ActiveModal() ? ActiveModal() : main_window_;

@@ -82,6 +82,9 @@ LRESULT Edit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case EM_SETREADONLY:
             SetReadOnly(wParam != 0);
             return 1;
+        case WM_IME_COMPOSITION:
+            if (lParam) OnComposition(*reinterpret_cast<const std::string*>(lParam));
+            return 0;
         default:
             return Control::WindowProc(message, wParam, lParam);
     }
@@ -156,9 +159,51 @@ void Edit::OnChar(char32_t ch, unsigned, unsigned) {
         SetSel(0, -1);
         return;
     }
+    if (ch == 0x03) return Copy();
+    if (ch == 0x18) {
+        if (IsReadOnly()) return;
+        Copy();
+        UserReplace({});
+        return;
+    }
+    if (ch == 0x16) return Paste();
     if (ch < 0x20 || ch == 0x7F) return;  // Enter, Esc, Tab and other controls type nothing
     if (HasControlStyle(res::kNumber) && (ch < U'0' || ch > U'9')) return;
     UserReplace(std::u32string(1, ch));
+}
+
+void Edit::Copy() {
+    int s, e;
+    GetSel(s, e);
+    if (s == e) return;
+    App().GetBackend().SetClipboardText(ToUtf8(ToU32(GetWindowText()).substr(s, e - s)));
+}
+
+void Edit::Paste() {
+    if (IsReadOnly()) return;
+    // As typing the clipboard's first line: what typing refuses is left out, and what passes the limit.
+    std::u32string with;
+    for (char32_t ch : ToU32(App().GetBackend().GetClipboardText())) {
+        if (ch == U'\r' || ch == U'\n') break;
+        if (ch < 0x20 || ch == 0x7F) continue;
+        if (HasControlStyle(res::kNumber) && (ch < U'0' || ch > U'9')) continue;
+        with += ch;
+    }
+    int s, e;
+    GetSel(s, e);
+    const long long room = std::max(0LL, static_cast<long long>(limit_) - (GetTextLength() - (e - s)));
+    const bool cut = static_cast<long long>(with.size()) > room;
+    if (cut) with.resize(static_cast<std::size_t>(room));
+    if (!with.empty() || s != e) UserReplace(with);
+    if (cut) NotifyParent(EN_MAXTEXT);
+}
+
+void Edit::OnComposition(const std::string& utf8) {
+    // A read-only or disabled edit takes no text, composed or not.
+    const std::u32string text = IsReadOnly() || !IsWindowEnabled() ? std::u32string() : ToU32(utf8);
+    if (text == composition_) return;
+    composition_ = text;
+    Invalidate();
 }
 
 gfx::Rect Edit::TextRect() const {
@@ -239,6 +284,7 @@ void Edit::OnSetFocus(Window* old_focus) {
 
 void Edit::OnKillFocus(Window* new_focus) {
     dragging_ = false;
+    composition_.clear();
     Control::OnKillFocus(new_focus);
     Invalidate();
 }
@@ -251,11 +297,23 @@ void Edit::OnPaint(gfx::Canvas& canvas) {
     TextLayout layout;
     layout.text = ToU32(GetWindowText());
     layout.area = TextRect();
-    layout.left = TextLeft(layout.text);
     layout.line = canvas.MeasureText("Ag", GetFont()).cy;
     GetSel(layout.sel_start, layout.sel_end);
     layout.caret = caret_;
+    // A composition shows at the caret, underlined, with the caret after it; the text is not changed.
+    const int composed = static_cast<int>(composition_.size());
+    if (composed > 0) {
+        layout.text.insert(static_cast<std::size_t>(caret_), composition_);
+        layout.sel_start = layout.sel_end = layout.caret = caret_ + composed;
+    }
+    layout.left = TextLeft(layout.text);
     PaintText(canvas, layout, state);
+    if (composed > 0) {
+        const int x0 = layout.left + TextWidth(layout.text, caret_);
+        const int x1 = layout.left + TextWidth(layout.text, caret_ + composed);
+        const int y = layout.area.top + layout.line - 1;
+        canvas.FillRect({x0, y, x1, y + 1}, canvas.TextColor());
+    }
 }
 
 void Edit::PaintFrame(gfx::Canvas& canvas, const gfx::Rect& client, const gfx::Brush& background,

@@ -31,6 +31,9 @@ class Edit : public Control {
     int GetTextLength() const { return static_cast<int>(ToU32(GetWindowText()).size()); }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool IsComposing() const override { return !composition_.empty(); }
+    // The input method's composition, shown at the caret and not part of the text until committed.
+    const std::u32string& Composition() const { return composition_; }
 
     // The text as PaintText gets it, in client coordinates.
     struct TextLayout {
@@ -68,6 +71,10 @@ class Edit : public Control {
   private:
     // Replaces the selection as the user does: limit, read-only and EN_CHANGE apply.
     bool UserReplace(const std::u32string& with);
+    // The clipboard keys: copy (0x03), cut (0x18) and paste (0x16).
+    void Copy();
+    void Paste();
+    void OnComposition(const std::string& utf8);
     void Collapse(int caret, bool extend);
     int TextLeft(const std::u32string& text);  // x of the first character in client coordinates
     int CharFromPoint(gfx::Point p);
@@ -79,6 +86,7 @@ class Edit : public Control {
     int limit_ = 32767;
     int scroll_ = 0;  // pixels the text is shifted left
     bool dragging_ = false;
+    std::u32string composition_;
     gfx::Bitmap probe_{1, 1};
 };
 

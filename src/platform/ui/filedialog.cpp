@@ -8,6 +8,7 @@
 #include "platform/ui/combobox.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/filedialogresponder.h"
+#include "platform/ui/fileportal.h"
 #include "platform/ui/listbox.h"
 #include "platform/ui/uilanguage.h"
 
@@ -45,7 +46,8 @@ FileDialog::FileDialog(bool open, std::string default_ext, std::string file_name
       file_name_(std::move(file_name)),
       flags_(flags),
       filter_(std::move(filter)),
-      filters_(FileFilter::Parse(filter_)) {
+      filters_(FileFilter::Parse(filter_)),
+      owner_window_(owner) {
     while (!default_ext_.empty() && default_ext_.front() == '.') default_ext_.erase(0, 1);
 }
 
@@ -158,6 +160,20 @@ int FileDialog::DoModal() {
     typed_pattern_.clear();
     std::error_code ec;
     if (folder_.empty()) folder_ = fs::current_path(ec).string();
+    std::string bus;
+    if (FilePortalBus(App(), bus)) {
+        const FilePortalResult asked =
+            AskFilePortal(App(), owner_window_, bus, {open_, ShownTitle(), filters_, file_name_, folder_, {}});
+        if (asked.outcome == FilePortalResult::Outcome::kCancelled) return IDCANCEL;
+        if (asked.outcome == FilePortalResult::Outcome::kChosen) {
+            // The portal asked about the name it returned; a name that gets our extension is asked about here.
+            if (fs::path(asked.path).has_extension()) {
+                path_ = asked.path;
+                return IDOK;
+            }
+            return Accept(asked.path) ? IDOK : IDCANCEL;
+        }
+    }
     if (const FileDialogResponder* responder = GetFileDialogResponder(App())) {
         for (int attempt = 0; attempt < kMaxAnswers; ++attempt) {
             FileDialogRecord record{open_,      ShownTitle(), filter_, default_ext_,

@@ -26,6 +26,10 @@ enum FileDialogFlags : unsigned {
  * dialog open. DoModal returns IDOK with the chosen path, or IDCANCEL. Without a title of its own the dialog
  * shows the default title of its mode in the UI language.
  *
+ * The desktop's file-chooser portal is asked first where there is one (fileportal.h): a name it gives keeps
+ * the rules below (the default extension; the overwrite question for a name that gets it). Cancel there is
+ * Cancel; a portal that is missing or fails leaves the choice to our own dialog.
+ *
  * With a responder installed (SetFileDialogResponder) no window is shown: the responder types the name, and
  * the same rules and questions (message boxes, which their own responder answers) apply.
  */
@@ -84,6 +88,7 @@ class FileDialog : public TemplateDialog {
     std::string folder_;
     std::string typed_pattern_;  // a wildcard typed into the name field, in force until the filter changes
     std::string path_;
+    Window* owner_window_;  // the portal's request disables it, as our own dialog does
 };
 
 }  // namespace ui

@@ -23,6 +23,34 @@ UINT MouseMessage(const InputEvent& e) {
     }
 }
 
+bool IsCompositionKey(unsigned vk) {
+    switch (vk) {
+        case VK_RETURN:
+        case VK_ESCAPE:
+        case VK_BACK:
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+        case VK_HOME:
+        case VK_END:
+        case VK_DELETE:
+        case VK_TAB:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The control characters that Ctrl+A, Ctrl+C, Ctrl+X, Ctrl+V and Shift+Insert type, as Windows' key
+// translation gives them; 0 for any other key.
+char32_t ClipboardCharacter(unsigned vk, unsigned modifiers) {
+    const bool ctrl = (modifiers & kModControl) != 0, shift = (modifiers & kModShift) != 0;
+    if (ctrl && !shift && (vk == 'A' || vk == 'C' || vk == 'X' || vk == 'V')) return char32_t(vk - 'A' + 1);
+    if (shift && !ctrl && vk == VK_INSERT) return 0x16;
+    return 0;
+}
+
 }  // namespace
 
 bool InputRouter::Route(MSG msg, bool input) {
@@ -108,6 +136,12 @@ void InputRouter::DeliverKey(const InputEvent& e, Window* target) {
         Route(MSG{target, WM_CHAR, static_cast<WPARAM>(e.ch), 1}, true);
         return;
     }
+    if (e.type == InputEvent::Type::kComposition) {
+        Route(MSG{target, WM_IME_COMPOSITION, 0, reinterpret_cast<LPARAM>(&e.text)}, true);
+        return;
+    }
+    // The input method has the keys it composes with: the Enter that picks a candidate presses no button.
+    if (target->IsComposing() && IsCompositionKey(e.vk)) return;
     const bool down = e.type == InputEvent::Type::kKeyDown;
     const UINT message = down ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP);
     const LPARAM lparam = 1 | (down ? 0 : (LPARAM{0xC000} << 16));
@@ -119,6 +153,7 @@ void InputRouter::DeliverKey(const InputEvent& e, Window* target) {
         if (e.vk == VK_ESCAPE) ch = 0x1B;
         if (e.vk == VK_BACK) ch = 0x08;
         if (e.vk == VK_TAB) ch = U'\t';
+        if (!ch) ch = ClipboardCharacter(e.vk, e.modifiers);
         if (ch) Route(MSG{target, WM_CHAR, static_cast<WPARAM>(ch), 1}, true);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "platform/gfx/geometry.h"
 
@@ -24,6 +25,7 @@ struct InputEvent {
         kKeyUp,
         kChar,
         kPointerLeft,  // the pointer left every window of ours
+        kComposition,  // an input method's composition (text), not yet typed; empty when it ended
     } type = Type::kMouseMove;
     int button = 0;  // 0 left, 1 right
     gfx::Point screen;
@@ -31,6 +33,7 @@ struct InputEvent {
     unsigned vk = 0;
     char32_t ch = 0;
     unsigned modifiers = 0;
+    std::string text;  // kComposition: UTF-8
 };
 
 }  // namespace ui

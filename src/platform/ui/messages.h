@@ -60,6 +60,7 @@ enum Message : UINT {
     WM_KEYDOWN = 0x0100,  // wParam: VK_*; lParam: repeat count in the low word
     WM_KEYUP = 0x0101,
     WM_CHAR = 0x0102,  // wParam: the character as a Unicode code point
+    WM_IME_COMPOSITION = 0x010F,  // lParam: const std::string*, the composition (UTF-8); empty when it ended
     WM_SYSKEYDOWN = 0x0104,
     WM_SYSKEYUP = 0x0105,
     WM_INITDIALOG = 0x0110,

@@ -179,6 +179,8 @@ class Window {
     // Sees queued messages addressed to this window or its children before they are dispatched; true
     // consumes.
     virtual bool PreTranslateMessage(MSG& msg);
+    // True while an input method composes in this window: the keys it takes for that reach no window.
+    virtual bool IsComposing() const { return false; }
 
     // Top-level back buffer (children paint into their top-level's).
     gfx::Bitmap& BackBuffer() { return back_buffer_; }
