@@ -65,8 +65,16 @@ class Backend {
     // Puts a painted back buffer on the screen.
     virtual void Present(NativeWindow& native, const gfx::Bitmap& back) = 0;
 
+    // The clipboard's text (UTF-8). The base keeps one text of its own, which is the headless backend's
+    // clipboard; a display backend uses the desktop's.
+    virtual std::string GetClipboardText() { return clipboard_; }
+    virtual void SetClipboardText(const std::string& text) { clipboard_ = text; }
+
   protected:
     Application* app_ = nullptr;
+
+  private:
+    std::string clipboard_;
 };
 
 // The number the environment variable `variable` holds when it is in 48..960, else fallback (96 when

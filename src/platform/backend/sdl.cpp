@@ -209,3 +209,19 @@ void SdlBackend::PollEvents() {
 }
 
 }  // namespace ui
+
+namespace ui {
+
+std::string SdlBackend::GetClipboardText() {
+    char* text = SDL_GetClipboardText();
+    if (!text) return {};
+    std::string s(text);
+    SDL_free(text);
+    return s;
+}
+
+void SdlBackend::SetClipboardText(const std::string& text) {
+    SDL_SetClipboardText(text.c_str());
+}
+
+}  // namespace ui

@@ -34,6 +34,8 @@ class SdlBackend : public Backend {
     void MoveNative(NativeWindow& native, const gfx::Rect& screen) override;
     void SetNativeTitle(NativeWindow& native, const std::string& title) override;
     void Present(NativeWindow& native, const gfx::Bitmap& back) override;
+    std::string GetClipboardText() override;
+    void SetClipboardText(const std::string& text) override;
 
   private:
     SdlBackend() = default;

@@ -156,9 +156,53 @@ void Edit::OnChar(char32_t ch, unsigned, unsigned) {
         SetSel(0, -1);
         return;
     }
+    if (ch == 0x03) {  // Ctrl+C
+        Copy();
+        return;
+    }
+    if (ch == 0x18) {  // Ctrl+X
+        if (IsReadOnly()) return;
+        int s, e;
+        GetSel(s, e);
+        if (s == e) return;
+        Copy();
+        UserReplace({});
+        return;
+    }
+    if (ch == 0x16) {  // Ctrl+V, Shift+Insert
+        Paste();
+        return;
+    }
     if (ch < 0x20 || ch == 0x7F) return;  // Enter, Esc, Tab and other controls type nothing
     if (HasControlStyle(res::kNumber) && (ch < U'0' || ch > U'9')) return;
     UserReplace(std::u32string(1, ch));
+}
+
+void Edit::Copy() {
+    int s, e;
+    GetSel(s, e);
+    if (s == e) return;
+    const std::u32string t = ToU32(GetWindowText());
+    App().GetBackend().SetClipboardText(ToUtf8(t.substr(s, e - s)));
+}
+
+void Edit::Paste() {
+    if (IsReadOnly()) return;
+    // As typing the clipboard's first line: what typing would refuse is left out, and the limit cuts the rest.
+    std::u32string with;
+    for (char32_t ch : ToU32(App().GetBackend().GetClipboardText())) {
+        if (ch == U'\r' || ch == U'\n') break;
+        if (ch < 0x20 || ch == 0x7F) continue;
+        if (HasControlStyle(res::kNumber) && (ch < U'0' || ch > U'9')) continue;
+        with.push_back(ch);
+    }
+    int s, e;
+    GetSel(s, e);
+    const long long room = static_cast<long long>(limit_) - (GetTextLength() - (e - s));
+    const bool cut = static_cast<long long>(with.size()) > room;
+    if (cut) with.resize(static_cast<std::size_t>(std::max(0LL, room)));
+    if (!with.empty() || s != e) UserReplace(with);
+    if (cut) NotifyParent(EN_MAXTEXT);
 }
 
 gfx::Rect Edit::TextRect() const {

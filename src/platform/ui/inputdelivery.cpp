@@ -112,13 +112,18 @@ void InputRouter::DeliverKey(const InputEvent& e, Window* target) {
     const UINT message = down ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP);
     const LPARAM lparam = 1 | (down ? 0 : (LPARAM{0xC000} << 16));
     if (!Route(MSG{target, message, e.vk, lparam}, true)) return;
-    // As TranslateMessage: keys that type a control character also send it.
+    // As TranslateMessage: keys that type a control character also send it, the clipboard keys included
+    // (Ctrl+A, Ctrl+C, Ctrl+X, Ctrl+V and Shift+Insert).
     if (message == WM_KEYDOWN) {
+        const bool ctrl = (e.modifiers & kModControl) != 0 || keys_down_[VK_CONTROL];
+        const bool shift = (e.modifiers & kModShift) != 0 || keys_down_[VK_SHIFT];
         char32_t ch = 0;
         if (e.vk == VK_RETURN) ch = U'\r';
         if (e.vk == VK_ESCAPE) ch = 0x1B;
         if (e.vk == VK_BACK) ch = 0x08;
         if (e.vk == VK_TAB) ch = U'\t';
+        if (ctrl && e.vk >= 'A' && e.vk <= 'Z') ch = static_cast<char32_t>(e.vk - 'A' + 1);
+        if (shift && !ctrl && e.vk == VK_INSERT) ch = 0x16;
         if (ch) Route(MSG{target, WM_CHAR, static_cast<WPARAM>(ch), 1}, true);
     }
 }
