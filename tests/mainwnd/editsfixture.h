@@ -74,6 +74,7 @@ class EditsWindowTest : public ::testing::Test {
         ui::Application application(std::make_unique<ui::HeadlessBackend>());
         app = &application;
         hl = application.Headless();
+        hl->SetDpi(dpi);
         RecordingDlg window(&application);
         dlg = &window;
         window.SetLinkConfig({nullptr, "", 0});
@@ -190,6 +191,7 @@ class EditsWindowTest : public ::testing::Test {
         return true;
     }
 
+    int dpi = 96;
     ui::Application* app = nullptr;
     ui::HeadlessBackend* hl = nullptr;
     RecordingDlg* dlg = nullptr;

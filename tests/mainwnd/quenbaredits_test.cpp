@@ -1,6 +1,10 @@
 // The value edits on the real main window: keys, the wheel and the clipboard in a real control, then the model,
 // the tied channels, the texts and the chunks the change push queues.
+#include "editing/eqgaintext.h"
+#include "editing/textscan.h"
 #include "editsfixture.h"
+#include "platform/ui/combobox.h"
+#include "platform/ui/listbox.h"
 
 namespace {
 
@@ -505,6 +509,49 @@ TEST_F(EditsWindowTest, AClickTakesTheFocusAndSelectsAll) {
                 EXPECT_TRUE(AllSelected(id));
             }
         });
+}
+
+}  // namespace
+
+namespace {
+
+// Pictures to look at: the band grid with sliders at their ends and middle, and a combo open with a hovered
+// item, at 96 and 192 DPI (written to the test's temporary folder).
+TEST_F(EditsWindowTest, RendersTheGridTheSlidersAndAnOpenCombo) {
+    for (int d : {96, 192}) {
+        SCOPED_TRACE(d);
+        dpi = d;
+        ResetModel();
+        Run([] { g_CurrentChannel = 0; },
+            [&] {
+                for (int k = 0; k < kBands; ++k) {
+                    const int code = k % 3 == 0 ? 0 : k % 3 == 1 ? 150 : 300;
+                    g_EqGain[0][k] = code;
+                    Item<ui::TrackBar>(g_BandSliderIds[k]).SetPos(code);
+                    std::string text;
+                    editing::FormatEqGain(text, k);
+                    Item<ui::Window>(g_BandGainEditIds[k]).SetWindowText(text);
+                    Item<ui::Window>(g_BandFreqEditIds[k]).SetWindowText(std::to_string(g_EqFreq[0][k]));
+                    Item<ui::Window>(g_BandQEditIds[k]).SetWindowText(editing::FormatFixed(g_EqQ[0][k], 2));
+                }
+                Item<ui::TrackBar>(1200).SetPos(30);
+                Focus(1109);
+                ui::Window& combo = Item<ui::Window>(IDC_COMBO_HP_SLOPE);
+                hl->ClickWindow(combo);
+                hl->RunPending();
+                auto* list = dynamic_cast<ui::ComboBox&>(combo).GetDropList();
+                ASSERT_NE(list, nullptr);
+                const gfx::Rect r = list->GetItemRect(2);
+                hl->MouseMove(list->ClientToScreen({r.left + 5, (r.top + r.bottom) / 2}));
+                hl->RunPending();
+                dlg->Invalidate();
+                hl->RunPending();
+                const std::string path = ::testing::TempDir() + "valueedits_" + std::to_string(d) + ".png";
+                EXPECT_TRUE(dlg->RenderToPng(path)) << path;
+                hl->KeyPress(ui::VK_ESCAPE);
+                hl->RunPending();
+            });
+    }
 }
 
 }  // namespace
