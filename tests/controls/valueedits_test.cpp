@@ -1,5 +1,6 @@
 // The value edits on a test dialog: the messages a mix cell, the settings volume edit and the delay
 // calculator's edits send, and the cut edits' own partner.
+#include "controls/bandedit.h"
 #include "controls/editcutfreq.h"
 #include "controls/editdelay.h"
 #include "controls/editgain.h"
@@ -187,6 +188,47 @@ TEST_F(EditsDialogTest, TheMasterEditWithoutSliderOrButtonStillSteps) {
     EXPECT_EQ(g_MuteMask & 0x40, 0x40);
     EXPECT_EQ(master.GetWindowText(), "OFF");
     EXPECT_TRUE(main.Take().empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EditsDialogTest, ABandGainEditWithoutItsSliderStillSteps) {
+    CEditFreqGain& gain = Add<CEditFreqGain>(1109);
+    gain.SetBand(11);
+    gain.SetFocus();
+    hl.RunPending();
+    g_CurrentChannel = 0;
+    g_EqGain[0][11] = 150;
+    Key(ui::VK_UP);
+    Wheel(120);
+    EXPECT_EQ(g_EqGain[0][11], 148);
+    EXPECT_EQ(gain.GetWindowText(), "0.2");
+    Type("-3.5");
+    Key(ui::VK_RETURN);
+    EXPECT_EQ(g_EqGain[0][11], 185);
+}
+
+TEST_F(EditsDialogTest, TheQWheelStepsThroughTheTable) {
+    CEditQ& q = Add<CEditQ>(1140);
+    q.SetBand(11);
+    q.SetFocus();
+    hl.RunPending();
+    g_CurrentChannel = 0;
+    g_EqQIndex[0][11] = 0;
+    g_EqQ[0][11] = g_QTable[0];
+    const struct {
+        int delta, index;
+        std::string text;
+    } cases[] = {{-120, 0, ""}, {120, 1, "0.11"}, {240, 1, "0.11"}, {60, 1, "0.11"}, {-120, 0, "0.10"}};
+    q.SetWindowText("");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.delta);
+        Wheel(c.delta);
+        EXPECT_EQ(g_EqQIndex[0][11], c.index);
+        EXPECT_EQ(q.GetWindowText(), c.text);
+    }
 }
 
 }  // namespace
