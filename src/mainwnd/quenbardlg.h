@@ -3,7 +3,6 @@
 // are started with the window and stopped and joined before its members go. The dispatch threads reach it
 // through DispatchTarget and LinkListener; every call that must finish on the UI thread is a send, every
 // notice a post.
-//
 #include <array>
 #include <cstdint>
 #include <functional>

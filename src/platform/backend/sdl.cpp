@@ -208,10 +208,6 @@ void SdlBackend::PollEvents() {
     }
 }
 
-}  // namespace ui
-
-namespace ui {
-
 std::string SdlBackend::GetClipboardText() {
     char* text = SDL_GetClipboardText();
     if (!text) return {};
