@@ -105,6 +105,7 @@ bool CQuenbarDlg::OnInitDialog() {
     SetupBandQEdits();
     PlaceCommandButtons();
     SubclassDelayEdits();
+    InitValueEdits();
     PlaceTopBarButtons();
     SetupStaticTexts();
     Trace("set-up");

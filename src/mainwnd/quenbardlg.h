@@ -3,8 +3,6 @@
 // are started with the window and stopped and joined before its members go. The dispatch threads reach it
 // through DispatchTarget and LinkListener; every call that must finish on the UI thread is a send, every
 // notice a post.
-//
-// Until the program's own edit, slider and list classes exist, the members are the stock controls.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -19,6 +17,13 @@
 #include "device/linklistener.h"
 #include "controls/graphsync.h"
 #include "controls/spectrum.h"
+#include "controls/bandedit.h"
+#include "controls/editcutfreq.h"
+#include "controls/editdelay.h"
+#include "controls/editgain.h"
+#include "controls/editsystemvol.h"
+#include "controls/mycombobox.h"
+#include "controls/newsliderctrl.h"
 #include "device/eqmodel.h"
 #include "mainwnd/drawchoices.h"
 #include "platform/gfx/pen.h"
@@ -145,6 +150,9 @@ class CQuenbarDlg : public ui::TemplateDialog,
     void PlaceStripCaptions();
     void PlaceMasterScaleLabels();
     void DrawMasterScale(gfx::Canvas& canvas);
+    // The value edits' links to the window: the grid's bands and neighbours, the gain rows' sliders, the
+    // channels, the delays' places, the cut edits' partners and the master edit's slider and mute button.
+    void InitValueEdits();
 
     // ---- Painting ----
     void OnPaint(gfx::Canvas& canvas) override;
@@ -396,17 +404,17 @@ class CQuenbarDlg : public ui::TemplateDialog,
     int m_UpgradeTextHold = 0;
 
     // ---- Members of the window, in the original's order ----
-    std::array<ui::Edit, kChannels> m_EditDelay;  // CH1..CH12
-    std::array<ui::TrackBar, kChannels> m_SliderGain;
-    std::array<ui::Edit, kChannels> m_EditGain;
-    ui::TrackBar m_SliderMaster;
-    ui::Edit m_EditMaster;
-    std::array<ui::TrackBar, kBands> m_SliderBand;  // band k + 1 at index k
-    std::array<ui::Edit, kBands> m_EditFre;
-    std::array<ui::Edit, kBands> m_EditFreqGain;
-    std::array<ui::Edit, kBands> m_EditQ;
-    ui::Edit m_EditLowCut;
-    ui::Edit m_EditHighCut;
+    std::array<CEditDelay, kChannels> m_EditDelay;  // CH1..CH12
+    std::array<CNewSliderCtrl, kChannels> m_SliderGain;
+    std::array<CEditGain, kChannels> m_EditGain;
+    CNewSliderCtrl m_SliderMaster;
+    CEditSystemVol m_EditMaster;
+    std::array<CNewSliderCtrl, kBands> m_SliderBand;  // band k + 1 at index k
+    std::array<CEditFre, kBands> m_EditFre;
+    std::array<CEditFreqGain, kBands> m_EditFreqGain;
+    std::array<CEditQ, kBands> m_EditQ;
+    CEidtLowCutFreq m_EditLowCut;
+    CEditHighCutFreq m_EditHighCut;
     gfx::Font m_BandEditFont;
     gfx::Brush m_DialogBrush;
     gfx::Brush m_EditBrush;
@@ -415,7 +423,7 @@ class CQuenbarDlg : public ui::TemplateDialog,
     ui::Static m_StaticSaveMode;
     ui::Static m_StaticCurMode;
     ui::Static m_StaticSource;
-    std::array<ui::ComboBox, 10> m_Combo;  // in the order of g_ComboIds
+    std::array<CMyComboBox, 10> m_Combo;  // in the order of g_ComboIds
     gfx::Font m_LabelFont;
     gfx::Font m_LabelFont2;
     gfx::Font m_DelayLabelFont;

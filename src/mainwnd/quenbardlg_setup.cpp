@@ -35,6 +35,14 @@ gfx::Font LabelFont() {
     return {"宋体", -DpiScale(12), 400};
 }
 
+// The skin in the order the slider takes it: offset, thumb, track (after, before).
+void SkinSlider(CNewSliderCtrl& slider, int offset, int thumb, int after, int before) {
+    slider.SetThumbOffset(offset);
+    const gfx::Size size = slider.App().Skin().SizeOf(thumb);
+    slider.SetThumbBitmap(thumb, size.cx, size.cy);
+    slider.SetTrackBitmaps(after, before);
+}
+
 void SetupSlider(ui::TrackBar& slider, int max) {
     slider.SetRange(0, max);
     slider.SetLineSize(1);
@@ -58,6 +66,8 @@ void CQuenbarDlg::SetupGainSliders() {
     const gfx::Size track = App().Skin().SizeOf(skin::kGainTrackAfter[Band()]);
     for (int c = 0; c < kChannels; ++c) {
         SizeItem(g_ChannelGainSliderIds[c], track);
+        SkinSlider(m_SliderGain[c], skin::kGainThumbOffset[Band()], skin::kGainThumb[Band()],
+                   skin::kGainTrackAfter[Band()], skin::kGainTrackBefore[Band()]);
         SetupSlider(m_SliderGain[c], 600);
     }
 }
@@ -95,11 +105,14 @@ void CQuenbarDlg::SetupComboBoxes() {
                                g_InputSource.load() - 1};
     const int fieldHeight = geo::kComboFieldHeight[Band()];
     for (std::size_t i = 0; i < m_Combo.size(); ++i) {
-        ui::ComboBox& combo = m_Combo[i];
+        CMyComboBox& combo = m_Combo[i];
         combo.ResetContent();
-        for (const std::string& s : items[i]) combo.AddString(s);
+        for (const std::string& s : items[i]) combo.AddItem(s, 0, gfx::Rgb(255, 255, 255));
         const bool source = g_ComboIds[i] == IDC_COMBO_SOURCE;
         combo.SetFont({source ? "黑体" : "宋体", -DpiScale(12), 400});
+        combo.SetTextFont(DpiScale(12), source ? "黑体" : "宋体", gfx::Rgb(1, 0, 0), gfx::Rgb(255, 255, 255), 400);
+        const int arrow = source ? skin::kSourceComboArrow[Band()] : skin::kComboArrow;
+        combo.SetArrowImages(arrow, arrow);
         if (selection[i] >= 0) combo.SetCurSel(selection[i]);
         combo.SetItemHeight(-1, fieldHeight);
     }
@@ -108,6 +121,8 @@ void CQuenbarDlg::SetupComboBoxes() {
 void CQuenbarDlg::SetupMasterVolume() {
     const int b = Band();
     const gfx::Size track = App().Skin().SizeOf(skin::kMasterTrackAfter[b]);
+    SkinSlider(m_SliderMaster, skin::kMasterThumbOffset[b], skin::kMasterThumb[b], skin::kMasterTrackAfter[b],
+               skin::kMasterTrackBefore[b]);
     SetupSlider(m_SliderMaster, 60);
     PlaceItem(IDC_MASTER_SLIDER, gfx::RectFromSize(geo::kMasterSlider[b].x, geo::kMasterSlider[b].y, track.cx, track.cy));
     SubclassDlgItem(IDC_MASTER_EDIT, m_EditMaster);
@@ -121,6 +136,8 @@ void CQuenbarDlg::SetupBandSliders() {
     const int b = Band();
     const gfx::Size track = App().Skin().SizeOf(skin::kBandTrack[b]);
     for (int k = 0; k < kBands; ++k) {
+        SkinSlider(m_SliderBand[k], skin::kBandThumbOffset[b], skin::kBandThumb[b], skin::kBandTrack[b],
+                   skin::kBandTrack[b]);
         SetupSlider(m_SliderBand[k], 300);
         const int x = geo::kBandSliderX[b] + k * (track.cx + geo::kBandSliderGap[b]);
         m_SliderBand[k].MoveWindow(gfx::RectFromSize(x, geo::kBandSliderY[b], track.cx, track.cy));

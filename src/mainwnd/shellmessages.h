@@ -1,17 +1,13 @@
 #pragma once
-// The window messages between the main window, its edit controls and the side dialogs (the link's are in
-// linkmessages.h). The side dialogs send theirs to the application's main window while their own modal run is
-// still on the stack; the main window carries the request out before the send returns.
+// The window messages between the main window and the side dialogs (the link's are in linkmessages.h, the
+// edit controls' in controls/editmessages.h). The side dialogs send theirs to the application's main window
+// while their own modal run is still on the stack; the main window carries the request out before the send
+// returns.
+#include "controls/editmessages.h"
 #include "platform/ui/messages.h"
 
-// To an edit: wParam 0, lParam 0 takes the focus and selects all. To a window that moves the focus: wParam
-// the virtual key.
-constexpr ui::UINT WM_MOVE_FOCUS = ui::WM_USER + 100;
 // wParam a combo box of the main window; nothing sends it.
 constexpr ui::UINT WM_COMBO_CHANGED = ui::WM_USER + 102;
-// wParam the output channel, lParam the mix cell's input bit (0: the channel's own gain edit).
-constexpr ui::UINT WM_GAIN_STEPPED = ui::WM_USER + 104;
-constexpr ui::UINT WM_GAIN_COMMIT = ui::WM_USER + 105;
 // From the filter-setup dialog: wParam 0 high-pass type, 1 high-pass slope, 2 low-pass type, 3 low-pass
 // slope; lParam the chosen item.
 constexpr ui::UINT WM_FILTER_SETUP = ui::WM_USER + 107;
@@ -23,5 +19,3 @@ constexpr ui::UINT WM_SETUP_COMMAND = ui::WM_USER + 109;
 constexpr ui::UINT WM_DELAY_RESULT = ui::WM_USER + 110;
 // From the settings dialog's volume edit: wParam the new high-level mix volume.
 constexpr ui::UINT WM_MIX_VOLUME_CHANGED = ui::WM_USER + 112;
-// From a delay edit: wParam 0, lParam 0.
-constexpr ui::UINT WM_DELAY_CHANGED = ui::WM_USER + 113;

@@ -14,6 +14,8 @@ namespace ui {
 // selection shows while the control has the focus. Left/Up, Right/Down, Home and End move the caret (Shift
 // extends the selection). Focus changes send EN_SETFOCUS and EN_KILLFOCUS to the parent. A read-only or
 // disabled edit asks the colour step as a static, an editable one as an edit. Enter is left to the dialog.
+// Ctrl+A selects all, Ctrl+C copies, Ctrl+X cuts and Ctrl+V (or Shift+Insert) pastes, as the characters
+// 0x01, 0x03, 0x18 and 0x16 the key translation sends; a paste acts as typing.
 // Control styles: kTextCenter, kTextRight, kReadOnly, kNumber, kBorder. It paints through two hooks that a
 // skinned edit overrides one at a time: the frame (PaintFrame), then the text over it (PaintText).
 class Edit : public Control {
@@ -29,6 +31,10 @@ class Edit : public Control {
     void SetReadOnly(bool read_only);
     bool IsReadOnly() const { return HasControlStyle(res::kReadOnly); }
     int GetTextLength() const { return static_cast<int>(ToU32(GetWindowText()).size()); }
+    // The clipboard keys' actions: the selection to the clipboard; the clipboard's first line typed over the
+    // selection (a read-only edit takes no paste).
+    void Copy();
+    void Paste();
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool IsComposing() const override { return !composition_.empty(); }
@@ -71,9 +77,6 @@ class Edit : public Control {
   private:
     // Replaces the selection as the user does: limit, read-only and EN_CHANGE apply.
     bool UserReplace(const std::u32string& with);
-    // The clipboard keys: copy (0x03), cut (0x18) and paste (0x16).
-    void Copy();
-    void Paste();
     void OnComposition(const std::string& utf8);
     void Collapse(int caret, bool extend);
     int TextLeft(const std::u32string& text);  // x of the first character in client coordinates
