@@ -1,6 +1,8 @@
 // The start-up's set-up steps: each attaches a group of items to its members and gives them their skin
 // size, font, range, contents and place for the screen's DPI band; and the layout pass's steps that depend
 // on the band alone.
+#include <algorithm>
+
 #include "device/channelmodel.h"
 #include "device/status.h"
 #include "mainwnd/linkstrings.h"
@@ -187,6 +189,13 @@ void CQuenbarDlg::PlaceCommandButtons() {
     const gfx::Size button{DpiScale(84), DpiScale(18)};
     for (const geo::ButtonPlace& place : geo::kCommandButtonPlaces)
         PlaceItem(place.id, gfx::RectFromSize(place.at[b].x, place.at[b].y, button.cx, button.cy));
+    // The graph keeps its template place but ends where it ends at 96 DPI, 21 pixels (scaled) before the
+    // command buttons' column: the bands move that column left of the template's scaled right edge.
+    if (ui::Window* graph = GetDlgItem(IDC_SPECTRUM)) {
+        gfx::Rect r = graph->RectInParent();
+        r.right = std::min(r.right, geo::kCommandButtonPlaces[0].at[b].x - DpiScale(21));
+        PlaceItem(IDC_SPECTRUM, r);
+    }
     // Never shown; sized like the others where the template puts them.
     for (int id : {IDC_FILTER_SETUP, IDC_SAVE_DSP, IDC_SAVE_PC, IDC_LOAD_DSP, IDC_LOAD_PC, IDC_UPGRADE})
         SizeItem(id, button);
