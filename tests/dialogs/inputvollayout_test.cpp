@@ -59,7 +59,7 @@ TEST_F(InputVolLayoutTest, WindowSizeFollowsModelFlagAndDpiBand) {
     for (const Case& c : cases) {
         WhileOpen({c.model, 1, c.hide, c.dpi}, [&](ProbeInputVol& dlg) {
             const gfx::Rect client = dlg.GetClientRect();
-            EXPECT_EQ(gfx::Size(client.Width(), client.Height()), c.size)
+            EXPECT_EQ((gfx::Size{client.Width(), client.Height()}), c.size)
                 << "model " << c.model << " hide " << c.hide << " dpi " << c.dpi;
         });
     }
@@ -70,10 +70,10 @@ TEST_F(InputVolLayoutTest, Model9AtBand5PlacesTheLastCell) {
     WhileOpen({9, 1, false, 192}, [&](ProbeInputVol& dlg) {
         const ui::Window& edit = *dlg.GetDlgItem(1391);
         const ui::Window& slider = *dlg.GetDlgItem(1214);
-        EXPECT_EQ(TopLeft(edit), gfx::Point(2294, 1200));
-        EXPECT_EQ(SizeOf(edit), gfx::Size(58, 32));
-        EXPECT_EQ(TopLeft(slider), gfx::Point(2354, 1198));
-        EXPECT_EQ(SizeOf(slider), gfx::Size(114, 36));
+        EXPECT_EQ(TopLeft(edit), (gfx::Point{2294, 1200}));
+        EXPECT_EQ(SizeOf(edit), (gfx::Size{58, 32}));
+        EXPECT_EQ(TopLeft(slider), (gfx::Point{2354, 1198}));
+        EXPECT_EQ(SizeOf(slider), (gfx::Size{114, 36}));
     });
 }
 
@@ -117,7 +117,7 @@ TEST_F(InputVolLayoutTest, EveryModelPlacesItsRowsAndColumnsInEveryBand) {
                     const ui::Window& label = *dlg.GetDlgItem(g_MixRowLabelIds[j]);
                     EXPECT_EQ(Shown(label), at != c.rows.end()) << "label " << j;
                     if (at != c.rows.end()) {
-                        EXPECT_EQ(TopLeft(label), gfx::Point(kLabels[b].x0, kLabels[b].y0 + r * kLabels[b].dy));
+                        EXPECT_EQ(TopLeft(label), (gfx::Point{kLabels[b].x0, kLabels[b].y0 + r * kLabels[b].dy}));
                     }
                     for (int o = 0; o < kChannels; ++o) {
                         const bool shown = at != c.rows.end() && o < c.columns;
@@ -139,7 +139,7 @@ TEST_F(InputVolLayoutTest, EveryModelPlacesItsRowsAndColumnsInEveryBand) {
                     const ui::Window& header = *dlg.GetDlgItem(g_MixColumnLabelIds[i]);
                     EXPECT_EQ(Shown(header), i < c.headersShown) << "header " << i;
                     if (i < c.headersShown) {
-                        EXPECT_EQ(TopLeft(header), gfx::Point(kHeaders[b].x0 + i * kHeaders[b].dx, kHeaders[b].y0));
+                        EXPECT_EQ(TopLeft(header), (gfx::Point{kHeaders[b].x0 + i * kHeaders[b].dx, kHeaders[b].y0}));
                     }
                 }
             });
@@ -197,12 +197,12 @@ TEST_F(InputVolLayoutTest, Model7KeepsTheTemplateButPlacesTheHeaders) {
             }
         }
         // The template's grid: Hi.1's edit of CH2 at 115 units (172.5 px, rounded), 42 units (68 px) down.
-        EXPECT_EQ(TopLeft(dlg.EditCell(1, 0)), gfx::Point(173, 68));
+        EXPECT_EQ(TopLeft(dlg.EditCell(1, 0)), (gfx::Point{173, 68}));
         for (int i = 0; i < kChannels; ++i) {
             const ui::Window& header = *dlg.GetDlgItem(g_MixColumnLabelIds[i]);
             EXPECT_EQ(Shown(header), i < 10);
             if (i < 10) {
-                EXPECT_EQ(TopLeft(header), gfx::Point(114 + 96 * i, 42));
+                EXPECT_EQ(TopLeft(header), (gfx::Point{114 + 96 * i, 42}));
             }
         }
         EXPECT_EQ(dlg.GetDlgItemText(g_MixRowLabelIds[14]), " AUX-3");
