@@ -160,7 +160,8 @@ void CDialogChInputVol::LayoutLabels() {
 void CDialogChInputVol::LayoutGainEdits() {
     std::string text;
     for (int o = 0; o < kChannels; ++o) {
-        // Every edit shows its level, the hidden ones too.
+        // Every edit knows its cell and shows its level, the hidden ones too.
+        for (int j = 0; j < kInputs; ++j) m_editCell[o][j].Init(o, 1 << j);
         for (int j = 0; j < kInputs; ++j) {
             editing::FormatMixCell(text, o, 1 << j);
             m_editCell[o][j].SetWindowText(text);
@@ -187,8 +188,11 @@ void CDialogChInputVol::LayoutSliders() {
             slider.SetRange(0, kInputVolumeMax, false);
             slider.SetLineSize(1);
             const bool lit = (sourceInputs >> j & 1) != 0;
-            sliderBitmaps_[o][j] = {look.thumbOffset, look.thumb, look.thumbSize,
-                                    lit ? look.highlighted : look.plain, look.plain};
+            const SliderBitmaps& bitmaps = sliderBitmaps_[o][j] = {
+                look.thumbOffset, look.thumb, look.thumbSize, lit ? look.highlighted : look.plain, look.plain};
+            slider.SetThumbOffset(bitmaps.thumbOffset);
+            slider.SetThumbBitmap(bitmaps.thumb, bitmaps.thumbSize.cx, bitmaps.thumbSize.cy);
+            slider.SetTrackBitmaps(bitmaps.after, bitmaps.before);
         }
     }
     const int model = g_DeviceModel.load();

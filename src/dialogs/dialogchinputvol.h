@@ -4,25 +4,24 @@
 // flag, the input source and the DPI band; afterwards each message touches one cell, and every change is in
 // the model at once (the change push takes it to the device), so closing reverts nothing.
 //
-// The cells are the stock edit and track bar until the program's own cell classes exist; those classes send
-// the cell messages (stepped, committed, move the focus) that the handlers here answer, and take the slider
-// bitmaps that the layout records for each slider.
+// The cell edits send the cell messages (stepped, committed, move the focus) that the handlers here answer;
+// the sliders take the bitmaps that the layout chooses (and records, for the tests) for each of them.
 #include <array>
 
+#include "controls/editgain.h"
+#include "controls/newsliderctrl.h"
 #include "device/channelmodel.h"
 #include "device/eqmodel.h"
 #include "dialogs/inputvollayout.h"
 #include "dialogs/inputvoltemplate.h"
 #include "platform/gfx/font.h"
 #include "platform/gfx/pen.h"
-#include "platform/ui/edit.h"
 #include "platform/ui/templatedialog.h"
-#include "platform/ui/trackbar.h"
 
 class CDialogChInputVol : public ui::TemplateDialog {
   public:
-    using CellEdit = ui::Edit;
-    using CellSlider = ui::TrackBar;
+    using CellEdit = CEditGain;
+    using CellSlider = CNewSliderCtrl;
 
     explicit CDialogChInputVol(unsigned templateId, ui::Window* parent = nullptr, ui::Application* app = nullptr);
     unsigned TemplateId() const { return templateId_; }

@@ -135,12 +135,8 @@ ui::LRESULT CDialogChInputVol::OnCellNavigate(ui::WPARAM key) {
             int to = o, tr = r;
             if (!NavigationTarget(unsigned(key), to, tr)) return 0;
             CellEdit& target = m_editCell[to][g_MixNavRowBits[tr]];
+            // The cell takes the focus and selects its text; the one left commits its own first.
             target.SendMessage(WM_MOVE_FOCUS, 0, 0);
-            // A cell that does not answer the message itself is focused here the same way.
-            if (!target.HasFocus()) {
-                target.SetFocus();
-                target.SetSel(0, -1, true);
-            }
             return 0;
         }
     }

@@ -42,9 +42,11 @@ ExtraRows ExtraRowsOf(int model) {
 
 CDialogDelayCale::CDialogDelayCale(ui::Window* parent, ui::Application* app)
     : dialogs::CSideDialog(dialogs::SideTemplate(IDD_DIALOG_DELAY_CALE), DelayFeatures(), parent, app),
-      edits_{ui::Edit(app), ui::Edit(app), ui::Edit(app), ui::Edit(app), ui::Edit(app), ui::Edit(app),
-             ui::Edit(app), ui::Edit(app), ui::Edit(app), ui::Edit(app), ui::Edit(app), ui::Edit(app)} {
+      edits_{CEditDelayCale(app), CEditDelayCale(app), CEditDelayCale(app), CEditDelayCale(app),
+             CEditDelayCale(app), CEditDelayCale(app), CEditDelayCale(app), CEditDelayCale(app),
+             CEditDelayCale(app), CEditDelayCale(app), CEditDelayCale(app), CEditDelayCale(app)} {
     for (int ch = 0; ch < 12; ++ch) {
+        edits_[ch].HoldValueAt(&distances_[ch]);
         BindItem(kDelayCaleEditIds[ch], edits_[ch]);
         AddCommand(
             kDelayCaleEditIds[ch], [this, ch](int) { ParseDistance(ch); }, ui::EN_KILLFOCUS);
@@ -84,24 +86,13 @@ bool CDialogDelayCale::OnInitDialog() {
 }
 
 void CDialogDelayCale::ShowDistance(int channel) {
-    std::string text;
-    editing::FormatDelay(&distances_[channel], text, true);
-    edits_[channel].SetWindowText(text);
+    edits_[channel].UpdateText();
 }
 
 void CDialogDelayCale::ParseDistance(int channel) {
     std::string text = edits_[channel].GetWindowText();
     if (!editing::ParseDelayText(&distances_[channel], text, true)) editing::FormatDelay(&distances_[channel], text, true);
     edits_[channel].SetWindowText(text);
-}
-
-void CDialogDelayCale::OnOK() {
-    for (int ch = 0; ch < 12; ++ch) {
-        if (edits_[ch].HasFocus()) {
-            ParseDistance(ch);
-            edits_[ch].SetSel(0, -1);
-        }
-    }
 }
 
 void CDialogDelayCale::SendResults() {

@@ -6,9 +6,9 @@
 // rows still take part.
 #include <array>
 
+#include "controls/editdelay.h"
 #include "dialogs/sideframe.h"
 #include "dialogs/sideids.h"
-#include "platform/ui/edit.h"
 
 class CDialogDelayCale : public dialogs::CSideDialog {
   public:
@@ -16,12 +16,12 @@ class CDialogDelayCale : public dialogs::CSideDialog {
     void SetDistances(const int (&distances)[12]);
     // The held step counts (CH1 first).
     const std::array<int, 12>& Distances() const { return distances_; }
-    ui::Edit& DistanceEdit(int channel) { return edits_[channel]; }
+    CEditDelayCale& DistanceEdit(int channel) { return edits_[channel]; }
 
   protected:
     bool OnInitDialog() override;
-    // Enter reads the focused distance edit; it never closes the dialog.
-    void OnOK() override;
+    // Enter is the focused distance edit's own; it never closes the dialog.
+    void OnOK() override {}
 
   private:
     void ShowDistance(int channel);
@@ -29,6 +29,7 @@ class CDialogDelayCale : public dialogs::CSideDialog {
     void ParseDistance(int channel);
     void SendResults();
 
+    // Each edit holds its channel's distance here.
     std::array<int, 12> distances_{};
-    std::array<ui::Edit, 12> edits_;
+    std::array<CEditDelayCale, 12> edits_;
 };

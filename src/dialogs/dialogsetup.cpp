@@ -52,6 +52,18 @@ std::optional<int> ParseVolume(std::string text, int current) {
     return value;
 }
 
+// The language list's drop arrow and the height of its field, by the screen's DPI.
+struct ListLook {
+    int arrowPng;
+    int fieldHeight;
+};
+ListLook ListLookOf(int dpi) {
+    if (dpi < 110) return {202, 18};
+    if (dpi < 132) return {316, 23};
+    if (dpi < 168) return {690, 30};
+    return {689, 40};
+}
+
 }  // namespace
 
 CDialogSetup::CDialogSetup(int highLevelMixVolume, ui::Window* parent, ui::Application* app)
@@ -92,7 +104,11 @@ bool CDialogSetup::OnInitDialog() {
     ShowVolume();
     SizeItem(IDC_SETUP_MIX_VOLUME, {Scaled(70), Scaled(16)});
     for (int id : {dialogs::IDS_LANG_AUTO, dialogs::IDS_LANG_CHINESE, dialogs::IDS_LANG_ENGLISH})
-        languageList_.AddString(res::LoadUiString(id));
+        languageList_.AddItem(res::LoadUiString(id), 0, dialogs::kWhite);
+    languageList_.SetTextFont(Scaled(12), "宋体", gfx::Rgb(1, 0, 0), gfx::Rgb(254, 254, 254), 400);
+    const ListLook look = ListLookOf(App().Dpi());
+    languageList_.SetArrowImages(look.arrowPng, look.arrowPng);
+    languageList_.SetItemHeight(-1, look.fieldHeight);
     languageList_.SetCurSel(g_LangSource.load());
     SetFrameFont({IDC_SETUP_MIX_LABEL, IDC_SETUP_LANGUAGE_LABEL, IDC_SETUP_TITLE}, 12);
     SetDlgItemText(IDC_SETUP_TITLE, res::LoadUiString(dialogs::IDS_SETUP_TITLE));

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "controls/editsystemvol.h"
+#include "controls/mycombobox.h"
 #include "dialogs/sideframe.h"
 #include "dialogs/sideids.h"
-#include "platform/ui/combobox.h"
-#include "platform/ui/edit.h"
 
 class CDialogSetup : public dialogs::CSideDialog {
   public:
@@ -24,8 +24,8 @@ class CDialogSetup : public dialogs::CSideDialog {
     // "0dB" for 0, "-%ddB" for 1..60, empty otherwise.
     static std::string FormatVolume(int volume);
 
-    ui::Edit& VolumeEdit() { return volumeEdit_; }
-    ui::ComboBox& LanguageList() { return languageList_; }
+    CEditVol& VolumeEdit() { return volumeEdit_; }
+    CMyComboBox& LanguageList() { return languageList_; }
 
     ui::LRESULT WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) override;
 
@@ -43,6 +43,6 @@ class CDialogSetup : public dialogs::CSideDialog {
     int volume_;
     std::uint8_t shownMute_ = 0;
     std::vector<std::string> candidates_;
-    ui::Edit volumeEdit_;
-    ui::ComboBox languageList_;
+    CEditVol volumeEdit_;
+    CMyComboBox languageList_;
 };

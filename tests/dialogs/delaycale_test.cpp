@@ -85,6 +85,42 @@ TEST_F(DelayCaleTest, ATypedDistanceIsReadInCentimetresOnFocusLossAndOnEnter) {
     }
 }
 
+// Up and Down in a distance edit step its held distance within the firmware's range, and Calculate sends it.
+TEST_F(DelayCaleTest, KeysStepTheDistanceWithinTheLargestStepAndCalculateSendsIt) {
+    struct Case {
+        int firmwareDate;
+        int start;
+        unsigned key;
+        int held;
+        const char* shown;
+    } cases[] = {
+        {211117, 598, ui::VK_UP, 599, "424.286"}, {211117, 599, ui::VK_UP, 599, "424.286"},
+        {211118, 599, ui::VK_UP, 600, "425.000"}, {211118, 960, ui::VK_UP, 960, "680.000"},
+        {211117, 1, ui::VK_DOWN, 0, "0.000"},     {211117, 0, ui::VK_DOWN, 0, "0.000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.firmwareDate << " " << c.start << " " << c.key);
+        g_FirmwareDate = c.firmwareDate;
+        main.requests.clear();
+        const int distances[12] = {0, 0, c.start};
+        CDialogDelayCale d(nullptr, &app);
+        d.SetDistances(distances);
+        OnModal([&](ui::Dialog& w) {
+            d.DistanceEdit(2).SetFocus();
+            hl.KeyPress(c.key);
+            Settle();
+            EXPECT_EQ(d.Distances()[2], c.held);
+            EXPECT_EQ(d.DistanceEdit(2).GetWindowText(), c.shown);
+            hl.ClickItem(w, IDC_DELAY_CALE_APPLY);
+            hl.KeyPress(ui::VK_ESCAPE);
+        });
+        d.DoModal();
+        const std::vector<RequestWindow::Request> results = Results();
+        ASSERT_EQ(results.size(), 12u);
+        EXPECT_EQ(results[2], RequestWindow::Request(WM_DELAY_RESULT, 2, ui::LPARAM(c.held) << 16));
+    }
+}
+
 TEST_F(DelayCaleTest, HiddenRowsStillTakePartAndTheFirstLargestDistanceIsTheReference) {
     struct Case {
         int model;

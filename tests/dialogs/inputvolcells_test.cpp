@@ -127,6 +127,41 @@ TEST_F(InputVolCellsTest, KeysMoveWithinTheSourcesRowsAndTheModelsOutputsSkippin
     }
 }
 
+// The cell edits themselves: a key steps the model and the dialog shows it; a focus move commits the text
+// typed in the cell left and selects the whole text of the cell reached.
+TEST_F(InputVolCellsTest, CellEditsStepCommitAndMoveThroughTheDialog) {
+    struct Case {
+        std::string typed;  // into CH1, Hi.1 first; empty: nothing typed
+        unsigned key;
+        int level;  // of CH1, Hi.1 afterwards
+        std::string shown;
+        int toO, toBit;  // the cell with the focus afterwards
+    } cases[] = {
+        {"", kDown, 1, "-1dB", 0, 0},
+        {"-12", kRight, 12, "-12dB", 1, 0},
+        {"OFF", kNext, 60, "-60dB", 0, 1},
+        {"-a", kLeft, 0, "0dB", 11, 0},
+    };
+    for (const Case& c : cases) {
+        WhileOpen({9, 1, false, 96}, [&](ProbeInputVol& dlg) {
+            SCOPED_TRACE(c.typed + " key " + std::to_string(c.key));
+            TypeInto(dlg, 0, 0, c.typed);
+            hl().KeyPress(c.key);
+            hl().RunPending();
+            EXPECT_EQ(Level(0, 0), c.level);
+            EXPECT_EQ(dlg.EditCell(0, 0).GetWindowText(), c.shown);
+            EXPECT_EQ(dlg.SliderCell(0, 0).GetPos(), c.level);
+            ui::Edit& to = dlg.EditCell(c.toO, c.toBit);
+            EXPECT_TRUE(to.HasFocus());
+            int s = 0, e = 0;
+            to.GetSel(s, e);
+            EXPECT_EQ(s, 0);
+            EXPECT_EQ(e, int(to.GetWindowText().size()));
+        });
+        device::ResetChannelModel();
+    }
+}
+
 TEST_F(InputVolCellsTest, LabelsAreColouredBySourceAndDisabledCellsAskAsStatics) {
     const gfx::Color white = gfx::Rgb(254, 254, 254), grey = gfx::Rgb(153, 153, 153);
     struct Case {

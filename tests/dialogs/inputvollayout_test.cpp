@@ -147,28 +147,33 @@ TEST_F(InputVolLayoutTest, EveryModelPlacesItsRowsAndColumnsInEveryBand) {
     }
 }
 
-// Moved labels and headers go to the top of the drawing order; the cells keep the template's order.
-TEST_F(InputVolLayoutTest, MovedLabelsGoOnTopWhileCellsKeepTheirOrder) {
+// Each slider comes to the top when it takes its track bitmaps (the last one topmost), after the labels and
+// headers were moved to the top; the edits keep the template's order.
+TEST_F(InputVolLayoutTest, SlidersThenMovedLabelsOnTopWhileEditsKeepTheirOrder) {
     WhileOpen({2, 1, true, 96}, [&](ProbeInputVol& dlg) {
         const std::vector<ui::Window*>& children = dlg.Children();
+        std::vector<int> sliders, edits;
+        for (int o = kChannels - 1; o >= 0; --o) {
+            for (int j = kInputs - 1; j >= 0; --j) sliders.push_back(g_MixSliderIds[o][j]);
+        }
+        for (int o = 0; o < kChannels; ++o) {
+            for (int j = 0; j < kInputs; ++j) edits.push_back(g_MixEditIds[o][j]);
+        }
         std::set<int> moved;
         for (int i = 0; i < kChannels; ++i) moved.insert(g_MixColumnLabelIds[i]);
         for (int j : {0, 1, 2, 3, 4, 5, 12, 13, 6, 7, 8, 9, 10, 11}) moved.insert(g_MixRowLabelIds[j]);
+        ASSERT_GT(children.size(), sliders.size() + moved.size());
+        std::vector<int> top;
+        for (std::size_t k = 0; k < sliders.size(); ++k) top.push_back(children[k]->GetDlgCtrlID());
+        EXPECT_EQ(top, sliders);
         std::set<int> front;
-        for (std::size_t k = 0; k < moved.size(); ++k) front.insert(children[k]->GetDlgCtrlID());
+        for (std::size_t k = 0; k < moved.size(); ++k) front.insert(children[sliders.size() + k]->GetDlgCtrlID());
         EXPECT_EQ(front, moved);
         std::vector<int> cells;
         for (ui::Window* w : children) {
-            if (dynamic_cast<ui::Edit*>(w) || dynamic_cast<ui::TrackBar*>(w)) cells.push_back(w->GetDlgCtrlID());
+            if (dynamic_cast<ui::Edit*>(w)) cells.push_back(w->GetDlgCtrlID());
         }
-        std::vector<int> templateOrder;
-        for (int o = 0; o < kChannels; ++o) {
-            for (int j = 0; j < kInputs; ++j) {
-                templateOrder.push_back(g_MixEditIds[o][j]);
-                templateOrder.push_back(g_MixSliderIds[o][j]);
-            }
-        }
-        EXPECT_EQ(cells, templateOrder);
+        EXPECT_EQ(cells, edits);
     });
 }
 

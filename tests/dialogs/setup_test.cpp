@@ -75,6 +75,38 @@ TEST_F(SetupTest, VolumeKeysAndTextsFollowTheirRules) {
     }
 }
 
+// The volume edit itself: its keys and a typed volume reach the main window through the dialog.
+TEST_F(SetupTest, TheVolumeEditsKeysAndTypedTextReachTheMainWindow) {
+    struct Case {
+        int volume;
+        const char* typed;  // nullptr: nothing typed
+        unsigned key;
+        std::vector<ui::WPARAM> sent;
+        std::string shown;
+    } cases[] = {
+        {10, nullptr, ui::VK_DOWN, {11}, "-11dB"}, {10, nullptr, ui::VK_UP, {9}, "-9dB"},
+        {0, nullptr, ui::VK_UP, {}, "0dB"},        {10, "-12", ui::VK_RETURN, {12}, "-12dB"},
+        {10, "OFF", ui::VK_RETURN, {60}, "-60dB"}, {10, "-a", ui::VK_RETURN, {}, "-10dB"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.volume << " " << (c.typed ? c.typed : "key") << " " << c.key);
+        main.requests.clear();
+        CDialogSetup d(c.volume, nullptr, &app);
+        OnModal([&](ui::Dialog&) {
+            d.VolumeEdit().SetFocus();
+            d.VolumeEdit().SetSel(0, -1);
+            if (c.typed) hl.Type(c.typed);
+            hl.KeyPress(c.key);
+            hl.RunPending();
+            EXPECT_EQ(d.VolumeEdit().GetWindowText(), c.shown);
+            EXPECT_EQ(d.HighLevelMixVolume(), c.shown == "0dB" ? 0 : std::stoi(c.shown.substr(1)));
+            if (!d.IsEnded()) hl.KeyPress(ui::VK_ESCAPE);
+        });
+        d.DoModal();
+        EXPECT_EQ(MixVolumesSent(), c.sent);
+    }
+}
+
 TEST_F(SetupTest, NoToTheFactoryResetKeepsTheDialogOpenAndSendsNothing) {
     CDialogSetup d(0, nullptr, &app);
     boxes.QueueAnswer(ui::IDNO);

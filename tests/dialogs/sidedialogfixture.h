@@ -64,7 +64,7 @@ struct SideDialogEnv {
     // Runs `drive` when the next modal window opens (only the first one), with the queued input handled
     // before each check the test makes through Settle.
     void OnModal(std::function<void(ui::Dialog&)> drive) {
-        app.SetModalObserver([this, drive = std::move(drive), done = false](ui::Window& w) mutable {
+        app.SetModalObserver([drive = std::move(drive), done = false](ui::Window& w) mutable {
             if (done) return;
             done = true;
             drive(dynamic_cast<ui::Dialog&>(w));
