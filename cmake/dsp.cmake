@@ -45,12 +45,15 @@ function(dsp_area name)
   target_link_libraries(${name} PUBLIC dsp_options ${ARGN})
 endfunction()
 
-# The headers every test file pulls in, precompiled once per build tree with clang: test_pch owns them and each test
-# program reuses its result, so it links what the test programs link and compiles with their flags exactly. With g++
-# it saves nothing measurable (its time goes into code generation, not parsing) and GCC 12 then misses that some
-# warnings come from system headers, so the g++ trees do without.
+# The headers every test file pulls in, precompiled once per build tree: test_pch owns them and each test program
+# reuses its result, so it links what the test programs link and compiles with their flags exactly.
 set(dsp_test_pch_headers <gtest/gtest.h> <algorithm> <atomic> <chrono> <cstdint> <cstring> <filesystem> <fstream>
     <functional> <map> <memory> <mutex> <optional> <set> <sstream> <string> <string_view> <thread> <vector>)
+# The test sources need no optimising: in an optimised tree they compile at -O0 with line tables only, which with
+# the precompiled header halves their compile time; the code under test keeps the tree's flags.
+if(CMAKE_BUILD_TYPE MATCHES "^(RelWithDebInfo|Release)$")
+  set(dsp_test_compile_options -O0 -g1)
+endif()
 
 # dsp_test_program(TARGET LABELS LIBS...): the settings a GoogleTest program shares with the others.
 function(dsp_test_program target labels)
@@ -60,21 +63,16 @@ function(dsp_test_program target labels)
   add_dependencies(test_programs ${target})
   target_link_libraries(${target} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main Threads::Threads)
   target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  # The test sources need little optimising: in an optimised tree they compile at -O1 with line tables only,
-  # which cuts their compile time by a third; the code under test keeps the tree's flags.
-  if(CMAKE_BUILD_TYPE MATCHES "^(RelWithDebInfo|Release)$")
-    target_compile_options(${target} PRIVATE -O1 -g1)
+  target_compile_options(${target} PRIVATE ${dsp_test_compile_options})
+  if(NOT TARGET test_pch)
+    file(WRITE ${CMAKE_BINARY_DIR}/test_pch.cpp "// Owns the precompiled header of the test programs.\n")
+    add_library(test_pch OBJECT ${CMAKE_BINARY_DIR}/test_pch.cpp)
+    target_link_libraries(test_pch PRIVATE ${ARGN} GTest::gtest GTest::gtest_main Threads::Threads)
+    target_include_directories(test_pch PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_options(test_pch PRIVATE ${dsp_test_compile_options})
+    target_precompile_headers(test_pch PRIVATE ${dsp_test_pch_headers})
   endif()
-  if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-    if(NOT TARGET test_pch)
-      file(WRITE ${CMAKE_BINARY_DIR}/test_pch.cpp "// Owns the precompiled header of the test programs.\n")
-      add_library(test_pch OBJECT ${CMAKE_BINARY_DIR}/test_pch.cpp)
-      target_link_libraries(test_pch PRIVATE ${ARGN} GTest::gtest GTest::gtest_main Threads::Threads)
-      target_include_directories(test_pch PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-      target_precompile_headers(test_pch PRIVATE ${dsp_test_pch_headers})
-    endif()
-    target_precompile_headers(${target} REUSE_FROM test_pch)
-  endif()
+  target_precompile_headers(${target} REUSE_FROM test_pch)
 
   # One ctest entry per test, listed when ctest starts (a program that fails to list them stops the run). The
   # properties are set by a file of our own: passed through gtest_discover_tests, the lists in them would come
