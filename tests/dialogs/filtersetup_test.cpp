@@ -118,8 +118,9 @@ TEST_F(FilterSetupDialogTest, TheListsDrawByTheScreensDpi) {
 }
 
 // The face shows the selected item's text in white on the dark field, the OFF item included; the open list
-// draws its items itself, 30 pixels high, as the main window's lists do.
-TEST_F(FilterSetupDialogTest, TheListsShowTheirSelectionAndDrawTheirItems) {
+// draws its items itself, 30 pixels high, as the main window's lists do; a pick or a key on the closed list
+// is one request.
+TEST_F(FilterSetupDialogTest, TheListsShowTheirSelectionDrawTheirItemsAndSendOneRequestPerPick) {
     g_CurrentChannel = kCh3;
     g_HighPassType[kCh3] = 1;
     g_HighPassSlope[kCh3] = 8;
@@ -167,11 +168,18 @@ TEST_F(FilterSetupDialogTest, TheListsShowTheirSelectionAndDrawTheirItems) {
         EXPECT_EQ(slopes.HoveredItem(), 8);
         EXPECT_EQ(items.PixelAt(above.left + 2, above.top + 2), kFace);
         EXPECT_EQ(items.PixelAt(off.left + 3, off.top + 3), gfx::Rgb(0, 0, 255));
-        Key(ui::VK_ESCAPE);
+        // A pick is one request to the main window; a key on the closed list another.
+        hl.Click(open->ClientToScreen({above.left + 5, (above.top + above.bottom) / 2}));
+        Settle();
+        EXPECT_FALSE(slopes.GetDroppedState());
+        EXPECT_EQ(slopes.GetCurSel(), 7);
+        Key(ui::VK_UP);
+        EXPECT_EQ(slopes.GetCurSel(), 6);
         Key(ui::VK_ESCAPE);
     });
     d.DoModal();
-    EXPECT_TRUE(main.Of(WM_FILTER_SETUP).empty());
+    EXPECT_EQ(main.Of(WM_FILTER_SETUP),
+              (std::vector<RequestWindow::Request>{{WM_FILTER_SETUP, 1, 7}, {WM_FILTER_SETUP, 1, 6}}));
 }
 
 }  // namespace
