@@ -221,6 +221,7 @@ class CountingCombo : public CMyComboBox {
   public:
     using CMyComboBox::CMyComboBox;
     std::vector<int> painted;
+    void PaintListItem(gfx::Canvas& canvas, int index, const gfx::Rect& rect) { PaintItem(canvas, index, rect, {}); }
 
   protected:
     void PaintItem(gfx::Canvas& canvas, int index, const gfx::Rect& rect, const ui::PaintState& state) override {
@@ -306,6 +307,34 @@ TEST_F(ComboTest, AMissingArrowImageGivesTheSystemArrow) {
     EXPECT_FALSE(combo.HasArrowImages());
     EXPECT_NE(PixelOf(combo, arrow), gfx::Rgb(255, 0, 0));
     EXPECT_NE(PixelOf(combo, arrow), gfx::Rgb(33, 44, 61));
+}
+
+// An entry added past the item records, and an id no entry has, draw nothing in the list; chosen, such an
+// entry leaves the face without text.
+TEST_F(ComboTest, AnEntryWithoutARecordDrawsNothing) {
+    ASSERT_EQ(combo.AddString("no record"), 4);
+    const gfx::Rect rect = gfx::RectFromSize(0, 0, 150, 30);
+    const struct {
+        int index;
+        bool draws;
+    } cases[] = {{1, true}, {4, false}, {-1, false}, {99, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.index);
+        gfx::Bitmap target(rect.Width(), rect.Height());
+        gfx::Canvas canvas(target);
+        canvas.FillRect(rect, kThumb);
+        combo.PaintListItem(canvas, c.index, rect);
+        int changed = 0;
+        for (int y = 0; y < rect.Height(); ++y) {
+            for (int x = 0; x < rect.Width(); ++x) changed += target.PixelAt(x, y) != kThumb;
+        }
+        EXPECT_EQ(changed > 0, c.draws);
+    }
+    combo.SetCurSel(4);
+    const gfx::Bitmap face = combo.Render();
+    for (int y = 0; y < face.Height(); ++y) {
+        for (int x = 0; x < face.Width() - 22; ++x) ASSERT_EQ(face.PixelAt(x, y), gfx::Rgb(33, 44, 61)) << x << "," << y;
+    }
 }
 
 TEST_F(ComboTest, AFaceNameIsCutTo31Characters) {

@@ -1,5 +1,7 @@
 // The value edits on a test dialog: the messages a mix cell, the settings volume edit and the delay
-// calculator's edits send, and the cut edits' own partner.
+// calculator's edits send, the cut edits' own partner, and the clipboard keys in every kind of value edit.
+#include <type_traits>
+
 #include "controls/bandedit.h"
 #include "controls/editcutfreq.h"
 #include "controls/editdelay.h"
@@ -228,6 +230,94 @@ TEST_F(EditsDialogTest, TheQWheelStepsThroughTheTable) {
         Wheel(c.delta);
         EXPECT_EQ(g_EqQIndex[0][11], c.index);
         EXPECT_EQ(q.GetWindowText(), c.text);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Every kind of value edit takes the clipboard keys, and a paste is typing: nothing changes and nobody hears
+// of it until Enter commits the text through the edit's own parser (or asks its owner to).
+TEST_F(EditsDialogTest, EveryValueEditTakesTheClipboardKeysAndCommitsAPasteOnlyOnEnter) {
+    g_CurrentChannel = 0;
+    int held = 0;
+    // A band edit of band 12.
+    const auto band = [this](auto kind, int id) {
+        using T = typename decltype(kind)::type;
+        return [this, id](int y) -> ui::Edit& {
+            T& edit = Add<T>(id, y);
+            edit.SetBand(11);
+            return edit;
+        };
+    };
+    const struct Case {
+        const char* name;
+        std::function<ui::Edit&(int y)> make;
+        std::string pasted;
+        std::function<int()> value;
+        int after;
+        std::vector<SentMessage> sent;  // by Enter, to the dialog or the main window
+    } cases[] = {
+        {"band gain", band(std::type_identity<CEditFreqGain>{}, 1109), "-3.5", [] { return g_EqGain[0][11]; }, 185,
+         {}},
+        {"band frequency", band(std::type_identity<CEditFre>{}, 1075), "1234", [] { return g_EqFreq[0][11]; }, 1234,
+         {}},
+        {"band Q", band(std::type_identity<CEditQ>{}, 1140), "2.5",
+         [] { return static_cast<int>(g_EqQ[0][11] * 100 + 0.5); }, 250, {}},
+        {"low cut", [&](int y) -> ui::Edit& { return Add<CEidtLowCutFreq>(1051, y); }, "150",
+         [] { return g_HighPassFreq[0]; }, 150, {}},
+        {"high cut", [&](int y) -> ui::Edit& { return Add<CEditHighCutFreq>(1052, y); }, "15000",
+         [] { return g_LowPassFreq[0]; }, 15000, {}},
+        {"master", [&](int y) -> ui::Edit& { return Add<CEditSystemVol>(1059, y); }, "-5",
+         [] { return g_MasterVolume; }, 5, {}},
+        {"delay",
+         [&](int y) -> ui::Edit& {
+             auto& e = Add<CEditDelay>(1002, y);
+             e.HoldValueAt(&held);
+             return e;
+         },
+         "5", [&] { return held; }, 240, {{WM_DELAY_CHANGED, 0, 0}}},
+        {"channel gain",
+         [&](int y) -> ui::Edit& {
+             auto& e = Add<CEditGain>(1014, y);
+             e.Init(0, 0);
+             return e;
+         },
+         "-2", [] { return g_ChannelGain[0]; }, 0, {{WM_GAIN_COMMIT, 0, 0}}},
+        {"settings volume", [&](int y) -> ui::Edit& { return Add<CEditVol>(1400, y); }, "-12", [] { return 0; }, 0,
+         {{WM_GAIN_COMMIT, 0, 0}}},
+    };
+    const auto taken = [&] {
+        std::vector<SentMessage> all = dialog.Take();
+        for (const SentMessage& m : main.Take()) all.push_back(m);
+        return all;
+    };
+    int y = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ui::Edit& edit = c.make(y += 20);
+        edit.SetWindowText("77");
+        edit.SetFocus();
+        hl.RunPending();
+        taken();  // what the focus loss of the edit before sent
+        const int before = c.value();
+        app.GetBackend().SetClipboardText("");
+        Key('A', ui::kModControl);
+        Key('C', ui::kModControl);
+        EXPECT_EQ(app.GetBackend().GetClipboardText(), "77");
+        edit.SetSel(1, 2);  // a cut takes the selection only
+        Key('X', ui::kModControl);
+        EXPECT_EQ(edit.GetWindowText(), "7");
+        Key('A', ui::kModControl);
+        app.GetBackend().SetClipboardText(c.pasted + "\r\nnext line");
+        Key('V', ui::kModControl);
+        EXPECT_EQ(edit.GetWindowText(), c.pasted);
+        EXPECT_EQ(c.value(), before);
+        EXPECT_TRUE(taken().empty());
+        Key(VK_RETURN);
+        EXPECT_EQ(c.value(), c.after);
+        EXPECT_EQ(taken(), c.sent);
     }
 }
 

@@ -127,6 +127,37 @@ TEST_F(EditsWindowTest, BandGainEnterCommitsThroughTheParser) {
     }
 }
 
+// The sliders of bands 11-13, 21-23 and 27-29 lie out of id order: each gain edit moves its own band's
+// slider, and each of those sliders its own band.
+TEST_F(EditsWindowTest, BandGainEditsAndSlidersOutOfIdOrderKeepToTheirBand) {
+    const struct {
+        int band;  // 1-based
+        int slider;
+    } cases[] = {{11, 1213}, {12, 1211}, {13, 1212}, {21, 1223}, {22, 1221},
+                 {23, 1222}, {27, 1229}, {28, 1227}, {29, 1228}};
+    Run([] { g_CurrentChannel = kCh1; },
+        [&] {
+            for (const auto& c : cases) {
+                SCOPED_TRACE(c.band);
+                const int k = c.band - 1;
+                Focus(g_BandGainEditIds[k]);
+                Key(VK_UP);
+                EXPECT_EQ(g_EqGain[kCh1][k], 149);
+                EXPECT_EQ(Item<ui::TrackBar>(c.slider).GetPos(), 149);
+                Focus(c.slider);
+                Key(VK_DOWN);
+                Key(VK_DOWN);
+                EXPECT_EQ(g_EqGain[kCh1][k], 151);
+                EXPECT_EQ(Text(g_BandGainEditIds[k]), "-0.1");
+                for (const auto& other : cases) {
+                    if (other.band != c.band) {
+                        EXPECT_EQ(g_EqGain[kCh1][other.band - 1], other.band < c.band ? 151 : 150) << other.band;
+                    }
+                }
+            }
+        });
+}
+
 // ---- Frequency ----
 
 TEST_F(EditsWindowTest, FrequencyStepsAndCommits) {
@@ -460,28 +491,38 @@ TEST_F(EditsWindowTest, DisabledFrequencyAndQEditsTakeTheFocusButChangeNothing) 
 
 // ---- Clipboard ----
 
-TEST_F(EditsWindowTest, PastedGainCommitsOnlyOnEnterThroughTheParser) {
+TEST_F(EditsWindowTest, PastedGainCommitsOnlyOnEnterOrFocusLossThroughTheParser) {
     const struct {
         const char* clip;
         std::string pasted;
         int stored;
         bool queued;
-    } cases[] = {{"-3.5", "-3.5", 185, true}, {"-3.5\r\nx", "-3.5", 185, true}, {"abc", "abc", 150, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.clip);
-        ResetModel();
-        Run([] { g_CurrentChannel = kCh1; },
-            [&] {
-                Focus(1102);
-                Key('A', ui::kModControl);
-                app->GetBackend().SetClipboardText(c.clip);
-                Key('V', ui::kModControl);
-                EXPECT_EQ(Text(1102), c.pasted);
-                EXPECT_EQ(g_EqGain[kCh1][4], 150);
-                Key(VK_RETURN);
-                EXPECT_EQ(g_EqGain[kCh1][4], c.stored);
-                EXPECT_EQ(NothingQueued(Ticks(2)), !c.queued);
-            });
+        std::string shown;  // after the commit
+    } cases[] = {{"-3.5", "-3.5", 185, true, "-3.5"},
+                 {"-3.5\r\nx", "-3.5", 185, true, "-3.5"},
+                 {"abc", "abc", 150, false, "0.0"},
+                 {"16", "16", 150, false, "0.0"}};
+    for (bool enter : {true, false}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.clip) + (enter ? " Enter" : " focus loss"));
+            ResetModel();
+            Run([] { g_CurrentChannel = kCh1; },
+                [&] {
+                    Focus(1102);
+                    Key('A', ui::kModControl);
+                    app->GetBackend().SetClipboardText(c.clip);
+                    Key('V', ui::kModControl);
+                    EXPECT_EQ(Text(1102), c.pasted);
+                    EXPECT_EQ(g_EqGain[kCh1][4], 150);
+                    if (enter)
+                        Key(VK_RETURN);
+                    else
+                        Focus(1103);
+                    EXPECT_EQ(g_EqGain[kCh1][4], c.stored);
+                    EXPECT_EQ(Text(1102), c.shown);
+                    EXPECT_EQ(NothingQueued(Ticks(2)), !c.queued);
+                });
+        }
     }
 }
 
