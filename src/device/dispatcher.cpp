@@ -110,7 +110,8 @@ DispatchOutcome RoutingImageBlock(const std::uint8_t* p, int len, DispatchTarget
 // Copies a 20-byte name into entry [1] of a table of N names, unless `keep` marks that entry as changed here
 // since the names were asked for (the answer then holds the name the change replaced).
 template <std::size_t N>
-DispatchOutcome Name(const std::uint8_t* p, int len, char (&table)[N][kNameLen + 1], const bool* keep = nullptr) {
+DispatchOutcome Name(const std::uint8_t* p, int len, char (&table)[N][kNameLen + 1],
+                     const bool* keep = nullptr) {
     if (len < kNameMsgLen) return DispatchOutcome::Short;
     if (p[1] >= N) return DispatchOutcome::OutOfRange;
     std::lock_guard lock(g_NameMutex);
