@@ -78,6 +78,8 @@ bool SendAllChannelNames() {
 }
 
 bool RequestNames() {
+    // Before the request: a change made after it is marked and survives the answer.
+    ForgetLocalNameChanges();
     return Send({CMD_REQUEST_NAMES});
 }
 

@@ -107,12 +107,15 @@ DispatchOutcome RoutingImageBlock(const std::uint8_t* p, int len, DispatchTarget
     return DispatchOutcome::Handled;
 }
 
-// Copies a 20-byte name into entry [1] of a table of `entries` names.
+// Copies a 20-byte name into entry [1] of a table of N names, unless `keep` marks that entry as changed here
+// since the names were asked for (the answer then holds the name the change replaced).
 template <std::size_t N>
-DispatchOutcome Name(const std::uint8_t* p, int len, char (&table)[N][kNameLen + 1]) {
+DispatchOutcome Name(const std::uint8_t* p, int len, char (&table)[N][kNameLen + 1],
+                     const bool* keep = nullptr) {
     if (len < kNameMsgLen) return DispatchOutcome::Short;
     if (p[1] >= N) return DispatchOutcome::OutOfRange;
     std::lock_guard lock(g_NameMutex);
+    if (keep && keep[p[1]]) return DispatchOutcome::Handled;
     std::memcpy(table[p[1]], p + 2, kNameLen);
     table[p[1]][kNameLen] = 0;
     return DispatchOutcome::Handled;
@@ -170,7 +173,7 @@ DispatchOutcome DispatchPayload(Link link, const std::uint8_t* p, int len, Dispa
         case RSP_ROUTING_IMAGE_BLOCK:
             return RoutingImageBlock(p, len, target);
         case RSP_CHANNEL_NAME: {
-            const DispatchOutcome outcome = Name(p, len, g_ChannelNames);
+            const DispatchOutcome outcome = Name(p, len, g_ChannelNames, g_ChannelNameChangedHere);
             if (outcome == DispatchOutcome::Handled) target.ChannelNameChanged(p[1]);
             return outcome;
         }

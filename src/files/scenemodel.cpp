@@ -94,6 +94,7 @@ SceneApplyResult ApplyScene(const SceneData& s) {
         for (int ch = 0; ch < kChannels; ++ch) {
             std::memcpy(g_ChannelNames[ch], s.channels[ch].name.data(), kNameLen);
             g_ChannelNames[ch][kNameLen] = 0;
+            g_ChannelNameChangedHere[ch] = true;
         }
     }
     return result;

@@ -46,6 +46,7 @@ void CQuenbarDlg::RenameChannel(int channel) {
         std::lock_guard lock(g_NameMutex);
         sys::Utf8ToGbkField(newName, g_ChannelNames[channel], kNameLen, false);
         g_ChannelNames[channel][kNameLen] = 0;
+        g_ChannelNameChangedHere[channel] = true;
     }
     // The dialog's run may have changed the channel the command names; it names this one.
     g_RenameChannel = channel;

@@ -1,7 +1,9 @@
 #include "device/dispatcher.h"
 
 #include <cstring>
+#include <string>
 
+#include "device/commandbuilders.h"
 #include "device/commands.h"
 #include "device/deviceimage.h"
 #include "device/readrequests.h"
@@ -121,6 +123,40 @@ TEST_P(DispatchLinkTest, NamesAreBoundedAndChecked) {
     EXPECT_STREQ(g_ChannelNames[3], "abcdefghijklmnopqrst");
     EXPECT_STREQ(g_ChannelNames[4], "");
     EXPECT_STREQ(g_ModeNames[7], "abcdefghijklmnopqrst");
+}
+
+// The answer to a names request holds the names the device had when asked; a channel renamed here after the
+// request keeps its new name, the others take the answer's, and the next request ends the protection.
+TEST_P(DispatchLinkTest, ANamesAnswerLeavesAChannelRenamedSinceTheRequest) {
+    const auto answer = [&](int channel, const char* text) {
+        std::vector<std::uint8_t> p = {RSP_CHANNEL_NAME, std::uint8_t(channel)};
+        p.resize(2 + 20, 0);
+        std::memcpy(p.data() + 2, text, std::strlen(text));
+        return Send(GetParam(), p);
+    };
+    const auto name = [](int channel) {
+        std::lock_guard lock(g_NameMutex);
+        return std::string(g_ChannelNames[channel]);
+    };
+    const auto renameHere = [](int channel, const char* text) {
+        std::lock_guard lock(g_NameMutex);
+        std::memset(g_ChannelNames[channel], 0, sizeof g_ChannelNames[channel]);
+        std::memcpy(g_ChannelNames[channel], text, std::strlen(text));
+        g_ChannelNameChangedHere[channel] = true;
+    };
+    renameHere(5, "Before");  // renamed before the request: the device has it when it answers
+    ASSERT_TRUE(device::RequestNames());
+    renameHere(2, "New");
+    EXPECT_EQ(answer(2, "Old"), DispatchOutcome::Handled);
+    EXPECT_EQ(answer(3, "Other"), DispatchOutcome::Handled);
+    EXPECT_EQ(answer(5, "Before"), DispatchOutcome::Handled);
+    EXPECT_EQ(name(2), "New");
+    EXPECT_EQ(name(3), "Other");
+    EXPECT_EQ(name(5), "Before");
+
+    ASSERT_TRUE(device::RequestNames());
+    EXPECT_EQ(answer(2, "Device"), DispatchOutcome::Handled);
+    EXPECT_EQ(name(2), "Device");
 }
 
 TEST_P(DispatchLinkTest, CodesOutsideTheTableAreSkipped) {

@@ -22,6 +22,7 @@ class EditingE2e : public WindowE2eTest, public ::testing::WithParamInterface<bo
         stand =
             std::make_unique<standin::DeviceStandIn>(standin::Options{device::ModelCodeFor(2), 221130, "M"});
         stand->SetChannelName(2, "Old");
+        if (prepare) prepare(*stand);
         device::LinkConfig config;
         if (GetParam()) {
             usb = std::make_unique<standin::StandInUsb>(*stand, hid);
@@ -64,6 +65,7 @@ class EditingE2e : public WindowE2eTest, public ::testing::WithParamInterface<bo
             5s);
     }
     std::function<void(ui::Window&)> onModal;
+    std::function<void(standin::DeviceStandIn&)> prepare;  // before the window starts
 };
 
 INSTANTIATE_TEST_SUITE_P(Link, EditingE2e, ::testing::Values(true, false),
@@ -110,6 +112,38 @@ TEST_P(EditingE2e, ARenameReachesTheDevicesNameTable) {
         char expected[20] = {'R', 'e', 'a', 'r', ' ', char(0xD7), char(0xF3)};
         std::lock_guard lock(g_NameMutex);
         EXPECT_EQ(std::memcmp(g_ChannelNames[2], expected, 20), 0);
+    });
+}
+
+// The device answers the full read's names request with the names it held when asked. Here that answer is
+// held back until a rename has gone out: it still carries the old name, which must not replace the new one;
+// the other names of the same answer are taken.
+TEST_P(EditingE2e, ANamesAnswerCrossingARenameLeavesTheNewName) {
+    prepare = [](standin::DeviceStandIn& d) {
+        d.SetChannelName(4, "Five");
+        standin::Faults f;
+        f.namesAnswerAfterRename = true;
+        d.SetFaults(f);
+    };
+    onModal = [](ui::Window& w) {
+        if (!dynamic_cast<CSaveChannelName*>(&w)) return;
+        w.SetDlgItemText(IDC_NEW_NAME_EDIT, "Rear");
+        w.PostMessage(ui::WM_COMMAND, ui::MAKEWPARAM(ui::IDOK, ui::BN_CLICKED));
+    };
+    const auto name = [](int channel) {
+        std::lock_guard lock(g_NameMutex);
+        return std::string(g_ChannelNames[channel]);
+    };
+    RunWindow([&](CQuenbarDlg& window) {
+        ASSERT_TRUE(RunUntil([&] { return stand->CountReceived(CMD_REQUEST_NAMES) > 0; }, 5s));
+        EXPECT_EQ(name(4), "") << "the answer is held";
+        app.Headless()->DoubleClick(
+            app.Headless()->ScreenPointOf(*window.GetDlgItem(g_ChannelSelectButtonIds[2])));
+        // CH5's name comes after CH3's in the answer.
+        ASSERT_TRUE(RunUntil([&] { return name(4) == "Five"; }, 5s));
+        EXPECT_EQ(name(2), "Rear");
+        EXPECT_EQ(CQuenbarDlg::ChannelSelectTitle(2), "Rear");
+        EXPECT_EQ(stand->ChannelName(2), "Rear");
     });
 }
 

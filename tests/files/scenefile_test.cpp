@@ -8,6 +8,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "device/names.h"
 #include "device/status.h"
 #include "files/scenewriter.h"
 #include "testsupport.h"
@@ -47,6 +48,9 @@ TEST_F(SceneFileTest, RoundTripRestoresEveryField) {
     for (int ch = 0; ch < kChannels; ++ch) EXPECT_TRUE(r.changes.routingChanged[ch]) << ch;
     EXPECT_TRUE(r.changes.mixInChanged);
     EXPECT_EQ(g_EqQIndex[2][0], 47);  // Q 1.234 takes the next table value, 1.25
+    // The loaded names go to the device; a names answer asked for before must not bring the old ones back.
+    std::lock_guard lock(g_NameMutex);
+    for (int ch = 0; ch < kChannels; ++ch) EXPECT_TRUE(g_ChannelNameChangedHere[ch]) << ch;
 }
 
 TEST_F(SceneFileTest, LoadSetsMuteBitsFromGains) {
@@ -99,6 +103,8 @@ TEST_F(SceneFileTest, RefusedFileLeavesModelAsItWas) {
         EXPECT_TRUE(files_test::ModelSnapshot::Take() == before);
         EXPECT_EQ(g_QuadLinkMode, 2);
     }
+    std::lock_guard lock(g_NameMutex);
+    for (int ch = 0; ch < kChannels; ++ch) EXPECT_FALSE(g_ChannelNameChangedHere[ch]) << ch;
 }
 
 TEST_F(SceneFileTest, MissingFileIsReportedAndChangesNothing) {

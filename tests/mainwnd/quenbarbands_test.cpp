@@ -236,16 +236,26 @@ TEST_F(EditingWindowTest, CrossoverListsCopyToTheGroupAndReachTheDevice) {
         EXPECT_EQ(g_LowPassType[2], 0);
         EXPECT_EQ(g_HighPassSlope[3], kSlopeOff);
         EXPECT_EQ(dlg.Spectrum().SelectedFilter(), 0);
-        const auto bytes = Written(Push());
+        const auto chunks = Push();
+        const auto bytes = Written(chunks);
         EXPECT_EQ(bytes.at(593), 1);
         EXPECT_EQ(bytes.at(787), 1);
-        // A low-pass slope off: stored 8, the graph stops drawing that curve.
+        // In chunks 10 (from byte 559) and 14 (from byte 783), and nothing else changed.
+        std::vector<int> offsets;
+        for (const Chunk& c : chunks) offsets.push_back(c.offset);
+        EXPECT_EQ(offsets, (std::vector<int>{559, 783}));
+        // A low-pass slope off: stored 8, the graph stops drawing that curve at the sync tick.
         g_LowPassSlope[2] = 3;
         Click(g_ChannelSelectButtonIds[2]);
+        hl().AdvanceClock(130);
+        EXPECT_EQ(dlg.Spectrum().FilterOff() & 2, 0);
+        EXPECT_EQ(dynamic_cast<ui::ComboBox&>(Item(IDC_COMBO_LP_SLOPE)).GetLBText(8), "   OFF");
         Pick(IDC_COMBO_LP_SLOPE, 8);
         EXPECT_EQ(g_LowPassSlope[2], kSlopeOff);
         EXPECT_EQ(g_LowPassSlope[3], kSlopeOff);
         EXPECT_EQ(dlg.Spectrum().SelectedFilter(), 1);
+        hl().AdvanceClock(130);
+        EXPECT_EQ(dlg.Spectrum().FilterOff() & 2, 2);
     });
 }
 
@@ -340,6 +350,13 @@ TEST_F(EditingWindowTest, SelectingAChannelShowsItsRowCrossoverAndGraph) {
         EXPECT_EQ(dlg.Spectrum().GetBandFreqs()[5], 105);
         // Setting the texts ran no commit: the model is as it was.
         EXPECT_EQ(g_EqFreq[0][0], g_DefaultEqFreq[0]);
+        // CH9's select button (1287) shows its row.
+        g_EqFreq[8][30] = 19000;
+        Click(1287);
+        EXPECT_EQ(g_CurrentChannel, 8);
+        EXPECT_EQ(Text(g_BandFreqEditIds[0]), std::to_string(g_DefaultEqFreq[0]));
+        EXPECT_EQ(Text(g_BandFreqEditIds[30]), "19000");
+        EXPECT_EQ(dlg.Spectrum().CurrentChannel(), 8);
     });
 }
 

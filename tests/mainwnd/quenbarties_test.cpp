@@ -31,11 +31,15 @@ TEST_F(EditingWindowTest, JoiningALinkGroupAsksCopiesAndReachesTheDevice) {
     Run([&](EditingDlg&) {
         ShapeEq(0, 5);
         Click(g_ChannelSelectButtonIds[0]);
+        InStep();
+        const std::vector<std::uint8_t> ch3 = Record(2);
         boxes.QueueAnswer(ui::IDNO);
         Click(1401);
         EXPECT_EQ(g_LinkGroupMask[0], 0);
         ASSERT_EQ(boxes.Boxes().size(), 1u);
         EXPECT_EQ(boxes.Boxes()[0].text, "Are you sure to copy CH1 setting of EQ and Filter to CH3？");
+        EXPECT_TRUE(Push(20).empty()) << "No changes nothing";
+        EXPECT_EQ(Record(2), ch3);
         Click(1401);
         EXPECT_EQ(g_LinkGroupMask[0], 0x5);
         EXPECT_EQ(g_EqQShadow[2][4], g_EqQShadow[0][4]);
@@ -43,6 +47,14 @@ TEST_F(EditingWindowTest, JoiningALinkGroupAsksCopiesAndReachesTheDevice) {
         const auto routing = Written(chunks, CMD_WRITE_ROUTING_IMAGE);
         EXPECT_EQ(routing.at(306), 0x00);
         EXPECT_EQ(routing.at(307), 0x05);
+        // The routing image's chunk 5 (bytes 280..335) is the only routing write.
+        int routingWrites = 0;
+        for (const Chunk& c : chunks) {
+            if (c.command != CMD_WRITE_ROUTING_IMAGE) continue;
+            ++routingWrites;
+            EXPECT_EQ(c.offset, 280);
+        }
+        EXPECT_EQ(routingWrites, 1);
         EXPECT_EQ(Record(2), Record(0));
         EXPECT_NE(Record(1), Record(0));
     });

@@ -1,6 +1,7 @@
 // The device stand-in program: plays the device over TCP on a loopback port, so the console can be run and
 // tried without a device.
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -19,8 +20,9 @@ void OnSignal(int) {
 void Usage() {
     std::fprintf(stderr,
                  "usage: device-stand-in --port PORT [--host 127.0.0.1] [--model-code ABC]\n"
-                 "                       [--firmware-date YYMMDD] [--media TEXT]\n"
-                 "Serves the device's side of the link on 127.0.0.1:PORT until interrupted.\n");
+                 "                       [--firmware-date YYMMDD] [--media TEXT] [--log-bytes]\n"
+                 "Serves the device's side of the link on 127.0.0.1:PORT until interrupted. Each command\n"
+                 "received is logged to stderr; with --log-bytes, with all its bytes.\n");
 }
 
 }  // namespace
@@ -29,6 +31,7 @@ int main(int argc, char** argv) {
     standin::Options options;
     std::string host = "127.0.0.1";
     long port = -1;
+    bool logBytes = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -42,6 +45,8 @@ int main(int argc, char** argv) {
             options.firmwareDate = int(std::strtol(argv[++i], nullptr, 10));
         } else if (arg == "--media" && hasValue) {
             options.mediaVersion = argv[++i];
+        } else if (arg == "--log-bytes") {
+            logBytes = true;
         } else {
             Usage();
             return 2;
@@ -71,7 +76,12 @@ int main(int argc, char** argv) {
             // The log holds only the last commands: say how many went by unprinted.
             if (r.seq > printed)
                 std::fprintf(stderr, "rx ... %llu more\n", (unsigned long long)(r.seq - printed));
-            std::fprintf(stderr, "rx %02X len %zu\n", r.payload[0], r.payload.size());
+            std::fprintf(stderr, "rx %02X len %zu", r.payload[0], r.payload.size());
+            if (logBytes) {
+                std::fprintf(stderr, ":");
+                for (std::uint8_t b : r.payload) std::fprintf(stderr, " %02X", b);
+            }
+            std::fprintf(stderr, "\n");
             printed = r.seq + 1;
         }
     }

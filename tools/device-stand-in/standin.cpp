@@ -152,7 +152,13 @@ Outcome DeviceStandIn::Handle(Via via, const std::uint8_t* p, int len) {
             if (ReadAnswered()) SendRoutingImage(out);
             break;
         case CMD_REQUEST_NAMES:
-            SendNames(out);
+            if (faults_.namesAnswerAfterRename) {
+                Outcome held;
+                SendNames(held);
+                heldNames_ = std::move(held.messages);
+            } else {
+                SendNames(out);
+            }
             break;
         case CMD_WRITE_DEVICE_IMAGE:
         case CMD_WRITE_ROUTING_IMAGE: {
@@ -176,6 +182,8 @@ Outcome DeviceStandIn::Handle(Via via, const std::uint8_t* p, int len) {
         case CMD_SET_CHANNEL_NAME:
             if (len >= 2 + kNameSize && at(1) < kChannelCount)
                 std::memcpy(channelNames_[at(1)], p + 2, kNameSize);
+            for (Message& m : heldNames_) out.messages.push_back(std::move(m));
+            heldNames_.clear();
             break;
         case CMD_SET_INPUT_SOURCE:
             if (len >= 2 && at(1) != 0) inputSource_ = at(1);

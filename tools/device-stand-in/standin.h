@@ -29,6 +29,9 @@ struct Faults {
     bool silent = false;                 // nothing is answered
     int disconnectAfter = -1;            // TCP: the connection is dropped after this many more messages
     bool upgradeRequestPastEnd = false;  // asks for a block far past the end before block 0
+    // The answer to a names request (the names as they were when asked) goes out only after the next
+    // channel rename is taken: a slow answer that crosses a rename.
+    bool namesAnswerAfterRename = false;
 };
 
 // One message for the console: the payload and whether its sum is spoiled.
@@ -120,6 +123,7 @@ class DeviceStandIn {
     int saveSlot_ = 0;
     std::uint8_t flags_ = 0;
     Faults faults_;
+    std::vector<Message> heldNames_;  // a names answer waiting for a rename
     CommandLog log_;
     std::vector<std::uint8_t> firmware_;
     int upgradeBlockSize_ = 0;
