@@ -1,6 +1,7 @@
 // Names typed through an input method and pasted, in the slot name (1237) and the new channel name (1238).
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "dialogs/modeslotdialog.h"
 #include "dialogs/savechannelname.h"
@@ -103,6 +104,77 @@ TEST_F(NameInputTest, AReadOnlyEditTakesNothing) {
         hl.KeyPress('X', ui::kModControl);
         Settle();
         EXPECT_EQ(d.NameEdit().GetWindowText(), "Club");
+        hl.KeyPress(ui::VK_ESCAPE);
+    });
+    d.DoModal();
+}
+
+// The input method's candidate window goes to the caret of 1238, in the dialog's coordinates, and is set
+// again when the caret or the dialog moves; a read-only edit with the focus sets nothing.
+TEST_F(NameInputTest, TheCandidateWindowFollowsTheCaretOfTheNewName) {
+    CSaveChannelName d(2, "", nullptr, &app);
+    OnModal([&](ui::Dialog& w) {
+        Settle();
+        ui::Edit& edit = d.NewNameEdit();
+        ASSERT_TRUE(edit.HasFocus());
+        const ui::HeadlessNative* native = nullptr;
+        for (const auto& n : hl.Natives()) {
+            if (n->window == w.Handle()) native = n.get();
+        }
+        ASSERT_NE(native, nullptr);
+        const std::vector<gfx::Rect>& rects = native->text_input_rects;
+        ASSERT_FALSE(rects.empty());
+        const gfx::Rect empty = rects.back();
+        const gfx::Rect dialog = w.GetWindowRect(), box = edit.GetWindowRect();
+        const gfx::Rect inDialog = box.Offset(-dialog.left, -dialog.top);
+        EXPECT_EQ(empty.Width(), 1);
+        EXPECT_GT(empty.Height(), 0);
+        EXPECT_GT(empty.left, inDialog.left);
+        EXPECT_LT(empty.left, inDialog.left + 8) << "an empty edit has its caret at its left";
+        EXPECT_GE(empty.top, inDialog.top);
+        EXPECT_LE(empty.bottom, inDialog.bottom);
+
+        hl.Type("ab");
+        Settle();
+        const gfx::Rect afterAb = rects.back();
+        EXPECT_GT(afterAb.left, empty.left);
+        EXPECT_EQ(afterAb.Offset(empty.left - afterAb.left, 0), empty) << "it moves along the line only";
+        // A composition starts at the caret, so the candidates stay where they are while it grows.
+        const std::size_t beforeComposing = rects.size();
+        hl.Compose("zhong");
+        hl.Compose("zhongwen");
+        Settle();
+        EXPECT_EQ(rects.size(), beforeComposing);
+        hl.Commit("中");
+        Settle();
+        EXPECT_GT(rects.back().left, afterAb.left);
+        hl.KeyPress(ui::VK_LEFT);
+        Settle();
+        EXPECT_EQ(rects.back(), afterAb);
+        hl.KeyPress(ui::VK_HOME);
+        Settle();
+        EXPECT_EQ(rects.back(), empty);
+
+        // The dialog moves: set again, the same in its coordinates; nothing new while nothing moves.
+        const std::size_t beforeMove = rects.size();
+        w.MoveWindow(dialog.Offset(30, 20));
+        Settle();
+        ASSERT_EQ(rects.size(), beforeMove + 1);
+        EXPECT_EQ(rects.back(), empty);
+        Settle();
+        EXPECT_EQ(rects.size(), beforeMove + 1);
+
+        // The read-only current name takes no text; back in 1238 the caret is set again.
+        d.GetDlgItem(IDC_NAME_EDIT)->SetFocus();
+        Settle();
+        EXPECT_EQ(rects.size(), beforeMove + 1);
+        edit.SetFocus();
+        Settle();
+        ASSERT_EQ(rects.size(), beforeMove + 2);
+        EXPECT_EQ(rects.back(), empty);
+        hl.KeyPress(ui::VK_END);
+        Settle();
+        EXPECT_GT(rects.back().left, afterAb.left);
         hl.KeyPress(ui::VK_ESCAPE);
     });
     d.DoModal();

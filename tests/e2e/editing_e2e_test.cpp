@@ -64,6 +64,20 @@ class EditingE2e : public WindowE2eTest, public ::testing::WithParamInterface<bo
             },
             5s);
     }
+    // Opens CH3's rename dialog with a double-click, once the full read's names are in (so their answer
+    // cannot overwrite the rename); onModal answers it.
+    bool RenameCh3(CQuenbarDlg& window) {
+        const bool named = RunUntil(
+            [&] {
+                std::lock_guard lock(g_NameMutex);
+                return std::string(g_ChannelNames[2]) == "Old";
+            },
+            5s);
+        if (named)
+            app.Headless()->DoubleClick(
+                app.Headless()->ScreenPointOf(*window.GetDlgItem(g_ChannelSelectButtonIds[2])));
+        return named;
+    }
     std::function<void(ui::Window&)> onModal;
     std::function<void(standin::DeviceStandIn&)> prepare;  // before the window starts
 };
@@ -98,15 +112,7 @@ TEST_P(EditingE2e, ARenameReachesTheDevicesNameTable) {
         w.PostMessage(ui::WM_COMMAND, ui::MAKEWPARAM(ui::IDOK, ui::BN_CLICKED));
     };
     RunWindow([&](CQuenbarDlg& window) {
-        // The names the full read asked for are in first, so their answer cannot overwrite the rename.
-        ASSERT_TRUE(RunUntil(
-            [&] {
-                std::lock_guard lock(g_NameMutex);
-                return std::string(g_ChannelNames[2]) == "Old";
-            },
-            5s));
-        app.Headless()->DoubleClick(
-            app.Headless()->ScreenPointOf(*window.GetDlgItem(g_ChannelSelectButtonIds[2])));
+        ASSERT_TRUE(RenameCh3(window));
         // The device keeps the GBK bytes.
         ASSERT_TRUE(RunUntil([&] { return stand->ChannelName(2) == "Rear \xD7\xF3"; }, 5s));
         char expected[20] = {'R', 'e', 'a', 'r', ' ', char(0xD7), char(0xF3)};
@@ -144,6 +150,29 @@ TEST_P(EditingE2e, ANamesAnswerCrossingARenameLeavesTheNewName) {
         EXPECT_EQ(name(2), "Rear");
         EXPECT_EQ(CQuenbarDlg::ChannelSelectTitle(2), "Rear");
         EXPECT_EQ(stand->ChannelName(2), "Rear");
+    });
+}
+
+// The new-name edit has no length limit: the whole paste stands in it, and the name is cut on its way into the
+// 20-byte field, before the character that does not fit, so ten two-byte characters fill it exactly.
+TEST_P(EditingE2e, ElevenChineseCharactersPastedAsCh3sNameKeepTheFirstTenAsTwentyGbkBytes) {
+    std::string inEdit;
+    onModal = [&](ui::Window& w) {
+        if (!dynamic_cast<CSaveChannelName*>(&w)) return;
+        ASSERT_EQ(app.GetFocus(), w.GetDlgItem(IDC_NEW_NAME_EDIT));
+        app.GetBackend().SetClipboardText("左前高音右前高音中置低");
+        app.Headless()->KeyPress('V', ui::kModControl);
+        app.Post([&] { inEdit = w.GetDlgItemText(IDC_NEW_NAME_EDIT); });
+        w.PostMessage(ui::WM_COMMAND, ui::MAKEWPARAM(ui::IDOK, ui::BN_CLICKED));
+    };
+    RunWindow([&](CQuenbarDlg& window) {
+        ASSERT_TRUE(RenameCh3(window));
+        const std::string gbk =
+            "\xD7\xF3\xC7\xB0\xB8\xDF\xD2\xF4\xD3\xD2\xC7\xB0\xB8\xDF\xD2\xF4\xD6\xD0\xD6\xC3";
+        ASSERT_TRUE(RunUntil([&] { return stand->ChannelName(2) == gbk; }, 5s)) << stand->ChannelName(2);
+        EXPECT_EQ(inEdit, "左前高音右前高音中置低");
+        std::lock_guard lock(g_NameMutex);
+        EXPECT_EQ(std::string(g_ChannelNames[2], 20), gbk);
     });
 }
 

@@ -79,6 +79,7 @@ class FakePortal {
     struct Request {
         std::string method, title, filters, currentFilter, currentName;
         bool modal = false;
+        std::string parent;
     };
     explicit FakePortal(const std::string& address) {
         context_ = g_main_context_new();
@@ -131,7 +132,7 @@ class FakePortal {
         const gchar* title = nullptr;
         GVariant* options = nullptr;
         g_variant_get(parameters, "(&s&s@a{sv})", &parent, &title, &options);
-        Request r{method, title, "", "", "", false};
+        Request r{method, title, "", "", "", false, parent};
         if (GVariant* f = g_variant_lookup_value(options, "filters", nullptr)) {
             gchar* text = g_variant_print(f, FALSE);
             r.filters = text;
@@ -213,16 +214,16 @@ TEST_F(FilePortalTest, EachRequestCarriesWhatOurDialogWouldShow) {
     } cases[] = {
         {false, "txt", "CarModel_Data", "Text(*.txt)|*.txt|All(*.*)|*.*||", "Save",
          {"SaveFile", "Save", "[('Text(*.txt)', [(0, '*.txt')]), ('All(*.*)', [(0, '*')])]",
-          "('Text(*.txt)', [(0, '*.txt')])", "CarModel_Data", true}},
+          "('Text(*.txt)', [(0, '*.txt')])", "CarModel_Data", true, ""}},
         {true, "txt", "", "(*.txt)|*.txt|(*.*)|*.*||", nullptr,
          {"OpenFile", "Open", "[('(*.txt)', [(0, '*.txt')]), ('(*.*)', [(0, '*')])]", "('(*.txt)', [(0, '*.txt')])",
-          "", true}},
+          "", true, ""}},
         {false, "txt", "UserEq", "文本文件(*.c)|*.c|所有文件(*.*)|*.*||", "导出",
          {"SaveFile", "导出", "[('文本文件(*.c)', [(0, '*.c')]), ('所有文件(*.*)', [(0, '*')])]",
-          "('文本文件(*.c)', [(0, '*.c')])", "UserEq", true}},
+          "('文本文件(*.c)', [(0, '*.c')])", "UserEq", true, ""}},
         {true, "img", "", "(*.img)|*.img|(*.*)|*.*||", nullptr,
          {"OpenFile", "Open", "[('(*.img)', [(0, '*.img')]), ('(*.*)', [(0, '*')])]", "('(*.img)', [(0, '*.img')])",
-          "", true}},
+          "", true, ""}},
     };
     portal.Answer(1, "");
     for (const Case& c : cases) {
@@ -240,7 +241,49 @@ TEST_F(FilePortalTest, EachRequestCarriesWhatOurDialogWouldShow) {
         EXPECT_EQ(r.currentFilter, c.expected.currentFilter);
         EXPECT_EQ(r.currentName, c.expected.currentName);
         EXPECT_TRUE(r.modal);
+        EXPECT_EQ(r.parent, "") << "the headless backend has no X windows";
     }
+    ui::ClearFilePortalBus(app);
+}
+
+// A backend whose windows are X windows, as the SDL backend's are on X11.
+class X11Backend : public ui::HeadlessBackend {
+  public:
+    unsigned long X11WindowId(const ui::NativeWindow&) const override { return 0x1e0000aUL; }
+};
+
+// The parent is the owner's top-level window (a child owner's too, and the main window for no owner) as
+// "x11:" and its id in lowercase hex; no window, no parent.
+TEST(FilePortalParentTest, IsTheOwnersTopLevelXWindow) {
+    ui::Application app(std::make_unique<X11Backend>());
+    PrivateBus bus;
+    ASSERT_FALSE(bus.Address().empty());
+    FakePortal portal(bus.Address());
+    ui::SetFilePortalBus(app, bus.Address());
+    ui::Window top(&app), child(&app);
+    ASSERT_TRUE(top.CreateTopLevel(gfx::RectFromSize(0, 0, 300, 200), "owner", ui::WS_VISIBLE));
+    ASSERT_TRUE(child.Create(&top, 5, gfx::RectFromSize(10, 10, 50, 20)));
+    struct Case {
+        const char* name;
+        ui::Window* owner;
+        bool mainWindow;
+        const char* parent;
+    } cases[] = {
+        {"no window", nullptr, false, ""},
+        {"top-level owner", &top, false, "x11:1e0000a"},
+        {"child owner", &child, false, "x11:1e0000a"},
+        {"the main window", nullptr, true, "x11:1e0000a"},
+    };
+    portal.Answer(1, "");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        app.SetMainWindow(c.mainWindow ? &top : nullptr);
+        ui::FileDialog d(true, "txt", "", ui::OFN_HIDEREADONLY, "(*.txt)|*.txt||", c.owner, &app);
+        EXPECT_EQ(d.DoModal(), ui::IDCANCEL);
+        ASSERT_FALSE(portal.Requests().empty());
+        EXPECT_EQ(portal.Requests().back().parent, c.parent);
+    }
+    app.SetMainWindow(nullptr);
     ui::ClearFilePortalBus(app);
 }
 

@@ -66,6 +66,11 @@ class Backend {
     virtual void SetNativeIcon(NativeWindow& native, const gfx::Bitmap& icon) { (void)native, (void)icon; }
     // Puts a painted back buffer on the screen.
     virtual void Present(NativeWindow& native, const gfx::Bitmap& back) = 0;
+    // Where the input method puts its candidate window: the caret of the edit that takes typed text, in the
+    // native window's coordinates. Set again when the caret or the window moves.
+    virtual void SetTextInputRect(NativeWindow& native, const gfx::Rect& caret) { (void)native, (void)caret; }
+    // The X11 id of the window, or 0 where it is not an X11 window (no display, Wayland).
+    virtual unsigned long X11WindowId(const NativeWindow& native) const { return (void)native, 0; }
 
     // The clipboard's text (UTF-8). Without a desktop's clipboard the backend keeps one text itself.
     virtual std::string GetClipboardText() const { return clipboard_; }

@@ -24,6 +24,7 @@ struct HeadlessNative : NativeWindow {
     bool shown = false;
     bool minimized = false;
     gfx::Bitmap icon;
+    std::vector<gfx::Rect> text_input_rects;  // every rectangle set for the input method, oldest first
 };
 
 // The backend of tests: no display, windows live only as back buffers, input is injected.
@@ -62,6 +63,9 @@ class HeadlessBackend : public Backend {
     }
     void SetNativeIcon(NativeWindow& native, const gfx::Bitmap& icon) override { Record(native).icon = icon; }
     void Present(NativeWindow&, const gfx::Bitmap&) override { ++presents_; }
+    void SetTextInputRect(NativeWindow& native, const gfx::Rect& caret) override {
+        Record(native).text_input_rects.push_back(caret);
+    }
     // The native windows alive, oldest first.
     const std::vector<std::unique_ptr<HeadlessNative>>& Natives() const { return natives_; }
 

@@ -25,6 +25,7 @@ struct SdlNative : NativeWindow {
     SdlNative(uint32_t w, SDL_Window* s) : NativeWindow(w), sdl(s) {}
     ~SdlNative() override { SDL_DestroyWindow(sdl); }
     SDL_Window* const sdl;
+    unsigned long x11 = 0;  // the X window, where SDL runs on X11
 };
 
 SDL_Window* Native(NativeWindow& native) {
@@ -139,9 +140,21 @@ NativeWindow* SdlBackend::CreateNative(const NativeWindowSpec& spec, std::string
     SDL_SetWindowData(w, "ui", natives_.back().get());
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (x11_fd_.load() < 0 && SDL_GetWindowWMInfo(w, &info) && info.subsystem == SDL_SYSWM_X11)
-        x11_fd_.store(ConnectionNumber(info.info.x11.display));
+    if (SDL_GetWindowWMInfo(w, &info) && info.subsystem == SDL_SYSWM_X11) {
+        static_cast<SdlNative&>(*natives_.back()).x11 = info.info.x11.window;
+        if (x11_fd_.load() < 0) x11_fd_.store(ConnectionNumber(info.info.x11.display));
+    }
     return natives_.back().get();
+}
+
+unsigned long SdlBackend::X11WindowId(const NativeWindow& native) const {
+    return static_cast<const SdlNative&>(native).x11;
+}
+
+void SdlBackend::SetTextInputRect(NativeWindow&, const gfx::Rect& caret) {
+    // SDL places the candidate window of the window with the keyboard focus, which is the caret's.
+    SDL_Rect r{caret.left, caret.top, caret.Width(), caret.Height()};
+    SDL_SetTextInputRect(&r);
 }
 
 void SdlBackend::DestroyNative(NativeWindow* native) {

@@ -35,6 +35,8 @@ class SdlBackend : public Backend {
     void SetNativeTitle(NativeWindow& native, const std::string& title) override;
     void SetNativeIcon(NativeWindow& native, const gfx::Bitmap& icon) override;
     void Present(NativeWindow& native, const gfx::Bitmap& back) override;
+    void SetTextInputRect(NativeWindow& native, const gfx::Rect& caret) override;
+    unsigned long X11WindowId(const NativeWindow& native) const override;
     std::string GetClipboardText() const override;
     void SetClipboardText(const std::string& text) override;
 

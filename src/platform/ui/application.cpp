@@ -168,7 +168,26 @@ bool Application::PumpOnce() {
         return true;
     }
     if (painter_.PaintAll()) return true;
-    return FireTimer();
+    if (FireTimer()) return true;
+    SyncTextInputRect();
+    return false;
+}
+
+void Application::SyncTextInputRect() {
+    Window* focus = input_.Focus();
+    const std::optional<gfx::Rect> caret = focus ? focus->TextInputCaret() : std::nullopt;
+    Window* top = caret ? focus->GetTopLevel() : nullptr;
+    if (!top || !top->Native()) {
+        text_input_spot_.reset();
+        return;
+    }
+    const gfx::Point top_origin = top->ClientToScreen({0, 0});
+    const gfx::Point origin = focus->ClientToScreen({0, 0});
+    const TextInputSpot spot{top->Handle(), top_origin,
+                             caret->Offset(origin.x - top_origin.x, origin.y - top_origin.y)};
+    if (text_input_spot_ == spot) return;
+    text_input_spot_ = spot;
+    backend_->SetTextInputRect(*top->Native(), spot.caret);
 }
 
 void Application::Idle(WaitKind kind) {

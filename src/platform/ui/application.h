@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <unordered_map>
@@ -159,6 +160,8 @@ class Application {
     bool FireTimer();
     void Idle(WaitKind kind);
     void EndModalsForQuit();
+    // Tells the backend where the focused edit's caret is, when it or its window moved.
+    void SyncTextInputRect();
 
     std::unique_ptr<Backend> backend_;
     AppConfig config_;
@@ -178,6 +181,14 @@ class Application {
     std::function<void(Window&)> modal_observer_;
     MessageBoxResponder responder_;
     std::atomic<bool> quit_requested_{false};
+    // What the backend was last told: the top-level's handle, its screen position and the caret in it.
+    struct TextInputSpot {
+        uint32_t top = 0;
+        gfx::Point origin;
+        gfx::Rect caret;
+        bool operator==(const TextInputSpot&) const = default;
+    };
+    std::optional<TextInputSpot> text_input_spot_;
 };
 
 }  // namespace ui

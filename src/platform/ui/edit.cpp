@@ -206,6 +206,22 @@ void Edit::OnComposition(const std::string& utf8) {
     Invalidate();
 }
 
+std::optional<gfx::Rect> Edit::TextInputCaret() {
+    if (IsReadOnly() || !IsWindowEnabled()) return std::nullopt;
+    // Where OnPaint puts it: at the start of the composition, which moves the text as it grows.
+    const std::u32string shown = ShownText();
+    const gfx::Rect area = TextRect();
+    const int x = TextLeft(shown) + TextWidth(shown, caret_);
+    gfx::Canvas measure(probe_);
+    return gfx::Rect{x, area.top, x + 1, area.top + measure.MeasureText("Ag", GetFont()).cy};
+}
+
+std::u32string Edit::ShownText() const {
+    std::u32string shown = ToU32(GetWindowText());
+    shown.insert(std::min(static_cast<std::size_t>(caret_), shown.size()), composition_);
+    return shown;
+}
+
 gfx::Rect Edit::TextRect() const {
     const int b = HasControlStyle(res::kBorder) ? 1 : 0;
     const gfx::Rect c = GetClientRect();
@@ -295,7 +311,7 @@ void Edit::OnPaint(gfx::Canvas& canvas) {
         AskCtlColor(*this, canvas, IsReadOnly() || state.disabled ? CTLCOLOR_STATIC : CTLCOLOR_EDIT);
     PaintFrame(canvas, GetClientRect(), brush, state);
     TextLayout layout;
-    layout.text = ToU32(GetWindowText());
+    layout.text = ShownText();
     layout.area = TextRect();
     layout.line = canvas.MeasureText("Ag", GetFont()).cy;
     GetSel(layout.sel_start, layout.sel_end);
@@ -303,7 +319,6 @@ void Edit::OnPaint(gfx::Canvas& canvas) {
     // A composition shows at the caret, underlined, with the caret after it; the text is not changed.
     const int composed = static_cast<int>(composition_.size());
     if (composed > 0) {
-        layout.text.insert(static_cast<std::size_t>(caret_), composition_);
         layout.sel_start = layout.sel_end = layout.caret = caret_ + composed;
     }
     layout.left = TextLeft(layout.text);

@@ -40,6 +40,8 @@ class Edit : public Control {
     bool IsComposing() const override { return !composition_.empty(); }
     // The input method's composition, shown at the caret and not part of the text until committed.
     const std::u32string& Composition() const { return composition_; }
+    // The caret (where a composition starts), one pixel wide and a line high, while the edit takes text.
+    std::optional<gfx::Rect> TextInputCaret() override;
 
     // The text as PaintText gets it, in client coordinates.
     struct TextLayout {
@@ -83,6 +85,8 @@ class Edit : public Control {
     int CharFromPoint(gfx::Point p);
     void ScrollToCaret();
     gfx::Rect TextRect() const;
+    // The text with the composition at the caret, as it shows.
+    std::u32string ShownText() const;
 
     int anchor_ = 0;
     int caret_ = 0;

@@ -3,11 +3,13 @@
 #include <gio/gio.h>
 
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string_view>
 #include <thread>
 
+#include "platform/backend/backend.h"
 #include "platform/ui/application.h"
 #include "platform/ui/filedialogresponder.h"
 #include "platform/ui/window.h"
@@ -158,14 +160,26 @@ bool FilePortalBus(Application& app, std::string& address) {
     return true;
 }
 
+std::string PortalParent(Application& app, Window* owner) {
+    Window* top = owner && owner->IsCreated() ? owner->GetTopLevel() : nullptr;
+    const NativeWindow* native = top ? top->Native() : nullptr;
+    const unsigned long id = native ? app.GetBackend().X11WindowId(*native) : 0;
+    if (!id) return {};
+    char text[32];
+    std::snprintf(text, sizeof text, "x11:%lx", id);
+    return text;
+}
+
 FilePortalResult AskFilePortal(Application& app, Window* owner, const std::string& address,
                                const FilePortalRequest& request) {
     Conversation c;
     Window* disabled = owner && owner->IsCreated() ? owner : app.DefaultOwner();
+    FilePortalRequest asked = request;
+    if (asked.parent.empty()) asked.parent = PortalParent(app, disabled);
     const bool wasEnabled = disabled && disabled->IsWindowEnabled();
     if (wasEnabled) disabled->EnableWindow(false);
     std::thread worker([&] {
-        Converse(c, address, request);
+        Converse(c, address, asked);
         app.Post([] {});  // wakes the loop below
     });
     app.RunModalLoop([&] { return c.done.load() || app.QuitRequested(); });

@@ -18,7 +18,7 @@ struct FilePortalRequest {
     std::vector<FileFilter::Entry> filters;  // the first one is the current filter
     std::string currentName;                 // save only
     std::string currentFolder;
-    std::string parent;  // "x11:<id>", or empty
+    std::string parent;  // "x11:<id>", or empty: AskFilePortal makes it from the owner's window
 };
 
 struct FilePortalResult {
@@ -31,6 +31,10 @@ struct FilePortalResult {
 // dialog.
 FilePortalResult AskFilePortal(Application& app, Window* owner, const std::string& address,
                                const FilePortalRequest& request);
+
+// The portal's name for the owner's top-level window: "x11:" and its X window id in lowercase hex, or empty
+// where the backend has no X window for it.
+std::string PortalParent(Application& app, Window* owner);
 
 // Where an application's file dialogs ask the portal: "" the session bus (the SDL backend's default), or a
 // bus address (tests point the headless backend at a private bus). Without a setting the headless backend,
