@@ -5,6 +5,8 @@
 //
 // The graph never reads the parameter model; the main window pushes values in through the setters and reads
 // dragged values back through the getters (see graphsync.h). Setters never redraw unless told to.
+#include <memory>
+
 #include "controls/bezier.h"
 #include "controls/graphbaselayer.h"
 #include "controls/graphgeometry.h"
@@ -109,7 +111,8 @@ class SpectrumEditor {
     controls::GraphBaseLayer::Key BaseKey() const;
     // Everything m_Bezier's curve is stroked from, as it stands: control points, frame, filters, limits.
     controls::GraphBaseLayer::Key CurveKey(int filterOff) const;
-    // The kept stroke of the channel's curve (m_Bezier set to it), stroked now if its points changed.
+    // The kept stroke of the channel's curve (m_Bezier set to it), stroked now if its points changed and no
+    // other channel's curve has the same points (linked channels often do).
     const gfx::StrokeMask& OverlayStroke(int channel, int filterOff);
     const gfx::StrokeMask* FindStroke(const controls::GraphBaseLayer::Key& key) const;
     void DrawGrid(gfx::Canvas& dc) const;
@@ -162,7 +165,7 @@ class SpectrumEditor {
     // One kept stroke per channel, for its overlay curve; the current curve uses any whose key matches.
     struct KeptStroke {
         controls::GraphBaseLayer::Key key;
-        gfx::StrokeMask mask;
+        std::shared_ptr<const gfx::StrokeMask> mask;
     };
     KeptStroke m_Strokes[controls::kGraphChannels];
     int m_nCurveStrokes = 0;

@@ -86,18 +86,24 @@ GraphBaseLayer::Key SpectrumEditor::CurveKey(int filterOff) const {
 const gfx::StrokeMask& SpectrumEditor::OverlayStroke(int channel, int filterOff) {
     KeptStroke& kept = m_Strokes[channel];
     GraphBaseLayer::Key key = CurveKey(filterOff);
-    if (key != kept.key) {
-        const GraphLayout& g = m_Layout;
-        kept.mask = m_Bezier.StrokeCurve(g.zeroY, g.left, g.top, g.right, g.bottom, filterOff, m_rcClient);
+    if (key != kept.key || !kept.mask) {
+        kept.mask = nullptr;
+        for (const KeptStroke& other : m_Strokes)
+            if (other.mask && other.key == key) kept.mask = other.mask;
+        if (!kept.mask) {
+            const GraphLayout& g = m_Layout;
+            kept.mask = std::make_shared<const gfx::StrokeMask>(
+                m_Bezier.StrokeCurve(g.zeroY, g.left, g.top, g.right, g.bottom, filterOff, m_rcClient));
+            ++m_nCurveStrokes;
+        }
         kept.key = std::move(key);
-        ++m_nCurveStrokes;
     }
-    return kept.mask;
+    return *kept.mask;
 }
 
 const gfx::StrokeMask* SpectrumEditor::FindStroke(const GraphBaseLayer::Key& key) const {
     for (const KeptStroke& kept : m_Strokes)
-        if (kept.key == key) return &kept.mask;
+        if (kept.mask && kept.key == key) return kept.mask.get();
     return nullptr;
 }
 

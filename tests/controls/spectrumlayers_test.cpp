@@ -315,13 +315,25 @@ TEST(SpectrumLayers, KeptStrokesFollowWhatChanged) {
          },
          11},
         {"channel 12 shown after the load", [&] { ShowChannel(ed, loaded, 11); }, 1},
+        {"channels 3 and 4 linked",
+         [&] {
+             TwelveChannels linked = loaded;
+             for (int b = 0; b < kGraphBands; ++b) {
+                 linked.codes[3 * kGraphBands + b] = linked.codes[2 * kGraphBands + b] = 40 + b;
+                 linked.qs[3 * kGraphBands + b] = linked.qs[2 * kGraphBands + b];
+             }
+             linked.hp[3] = linked.hp[2], linked.lp[3] = linked.lp[2], linked.hs[3] = linked.hs[2];
+             linked.ls[3] = linked.ls[2], linked.ht[3] = linked.ht[2], linked.lt[3] = linked.lt[2];
+             SetAllChannels(ed, linked);
+         },
+         1},
         {"a new DPI",
          [&] {
              ed.SetDpi(192);
              width = 2200, height = 600;
              ed.SetGraphRect(0, 0, width, height);
          },
-         11},
+         10},  // the linked pair shares one
         {"channel 3 shown at the new DPI", [&] { ShowChannel(ed, loaded, 2); }, 1},
     };
     gfx::Bitmap live;

@@ -31,6 +31,13 @@ inline uint32_t Lerp(uint32_t src, uint32_t a, uint32_t dst) {
 
 // Index of the first non-zero byte at or after x, or n.
 int SkipZeros(const uint8_t* row, int x, int n) {
+    // Most of a stroke's box is empty: look at 32 bytes at a time, then 8.
+    while (x + 32 <= n) {
+        uint64_t v[4];
+        std::memcpy(v, row + x, sizeof v);
+        if (v[0] | v[1] | v[2] | v[3]) break;
+        x += 32;
+    }
     while (x + 8 <= n) {
         uint64_t v;
         std::memcpy(&v, row + x, 8);
@@ -40,6 +47,39 @@ int SkipZeros(const uint8_t* row, int x, int n) {
     while (x < n && !row[x]) ++x;
     return x;
 }
+
+// The surface strokes go into, kept clear between strokes and grown as needed, so a stroke neither
+// allocates nor clears a client-sized surface.
+class Scratch {
+  public:
+    static cairo_surface_t* Get(int width, int height) {
+        static thread_local Scratch scratch;
+        return scratch.Fit(width, height);
+    }
+    ~Scratch() {
+        if (surface_) cairo_surface_destroy(surface_);
+    }
+
+  private:
+    cairo_surface_t* Fit(int width, int height) {
+        if (surface_ && cairo_image_surface_get_width(surface_) >= width &&
+            cairo_image_surface_get_height(surface_) >= height)
+            return surface_;
+        if (surface_) {
+            width = std::max(width, cairo_image_surface_get_width(surface_));
+            height = std::max(height, cairo_image_surface_get_height(surface_));
+            cairo_surface_destroy(surface_);
+        }
+        surface_ = cairo_image_surface_create(CAIRO_FORMAT_A8, width, height);
+        if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS || !cairo_image_surface_get_data(surface_)) {
+            cairo_surface_destroy(surface_);
+            surface_ = nullptr;
+        }
+        return surface_;
+    }
+
+    cairo_surface_t* surface_ = nullptr;
+};
 
 }  // namespace
 
@@ -68,14 +108,10 @@ void StrokeMask::AddChain(std::span<const PointF> chain, float width, const Rect
     const Rect box{static_cast<int>(l), static_cast<int>(t), static_cast<int>(r), static_cast<int>(b)};
 
     // The stroke goes at the coordinates it has on the target: Cairo rounds a mitre from absolute
-    // coordinates, so a stroke moved by whole pixels can differ in a pixel's last bit. Only the box is
-    // touched; the rest of the surface stays unmapped zero pages.
+    // coordinates, so a stroke moved by whole pixels can differ in a pixel's last bit.
     const int ox = std::min(box.left, 0), oy = std::min(box.top, 0);
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, box.right - ox, box.bottom - oy);
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(surface);
-        return;
-    }
+    cairo_surface_t* surface = Scratch::Get(box.right - ox, box.bottom - oy);
+    if (!surface) return;
     cairo_t* cr = cairo_create(surface);
     cairo_translate(cr, -ox, -oy);
     cairo_rectangle(cr, box.left, box.top, box.Width(), box.Height());
@@ -87,19 +123,21 @@ void StrokeMask::AddChain(std::span<const PointF> chain, float width, const Rect
     cairo_destroy(cr);
     cairo_surface_flush(surface);
 
-    const uint8_t* data = cairo_image_surface_get_data(surface);
+    uint8_t* data = cairo_image_surface_get_data(surface);
     const int stride = cairo_image_surface_get_stride(surface);
     const int w = box.Width();
     for (int y = box.top; y < box.bottom; ++y) {
-        const uint8_t* row = data + static_cast<ptrdiff_t>(y - oy) * stride + (box.left - ox);
+        uint8_t* row = data + static_cast<ptrdiff_t>(y - oy) * stride + (box.left - ox);
         for (int x = SkipZeros(row, 0, w); x < w; x = SkipZeros(row, x, w)) {
             const int start = x;
             while (x < w && row[x]) ++x;
             runs_.push_back({box.left + start, y, x - start, static_cast<uint32_t>(coverage_.size())});
             coverage_.insert(coverage_.end(), row + start, row + x);
+            // Leaves the scratch clear for the next stroke.
+            std::memset(row + start, 0, x - start);
         }
     }
-    cairo_surface_destroy(surface);
+    cairo_surface_mark_dirty(surface);
 }
 
 void StrokeMask::Draw(Canvas& dc, Color c) const {
