@@ -6,6 +6,7 @@
 namespace gfx {
 class Canvas;
 struct Color;
+class StrokeMask;
 }  // namespace gfx
 
 class CBezier {
@@ -33,9 +34,13 @@ class CBezier {
     // -1 on the left Q handle, 1 on the right one, else 0. `band` is the selected band.
     int HitTestQHandle(int x, int y, int band, int offset) const;
 
-    // Draws the summed curve in the colour of the channel index, shading the selected band or filter.
+    // Draws the summed curve in the colour of the channel index, shading the selected band or filter. With
+    // a stroke (what StrokeCurve gave for the same points and frame) the curve is laid from it, not stroked.
     void Draw(gfx::Canvas& dc, int selBand, int zeroY, int left, int top, int right, int bottom,
-              int selFilter, int filterOff) const;
+              int selFilter, int filterOff, const gfx::StrokeMask* stroke = nullptr) const;
+    // The curve's stroke as Draw would make it, within limit.
+    gfx::StrokeMask StrokeCurve(int zeroY, int left, int top, int right, int bottom, int filterOff,
+                                const gfx::Rect& limit) const;
     // The pen colour of a channel; red for any index outside 0..11.
     static gfx::Color ChannelColor(int channel);
 

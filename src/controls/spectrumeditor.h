@@ -5,9 +5,12 @@
 //
 // The graph never reads the parameter model; the main window pushes values in through the setters and reads
 // dragged values back through the getters (see graphsync.h). Setters never redraw unless told to.
+#include <memory>
+
 #include "controls/bezier.h"
 #include "controls/graphbaselayer.h"
 #include "controls/graphgeometry.h"
+#include "platform/gfx/strokemask.h"
 
 namespace gfx {
 class Canvas;
@@ -81,6 +84,8 @@ class SpectrumEditor {
     int FilterOff() const { return m_nFilterOff; }
     int HitTestMarker(int x, int y) const;
     const controls::GraphBaseLayer& BaseLayer() const { return m_BaseLayer; }
+    // How often a curve was stroked into the cache; the graph's tests read it to show what a change costs.
+    int CurveStrokes() const { return m_nCurveStrokes; }
 
   protected:
     // Window services; the window class supplies them.
@@ -96,11 +101,22 @@ class SpectrumEditor {
     void TrackFilterMarker(int x, int y);
     void HookOnce();
     // A paint is the base (background, grid, overlays; cached) and the current channel drawn over it.
+    // PaintBase and PaintCurrent draw everything from scratch; with cached strokes PaintCurrent lays the
+    // current curve from a kept stroke of the same points when there is one.
     void PaintBase(gfx::Canvas& dc, const gfx::Rect& client);
-    void PaintCurrent(gfx::Canvas& dc);
+    void PaintCurrent(gfx::Canvas& dc, bool cachedStrokes = false);
+    // What PaintTo keeps: the grid as its own layer and each overlay laid from its kept stroke.
+    void PaintCachedBase(gfx::Canvas& dc, const gfx::Rect& client);
+    void PaintGrid(gfx::Canvas& dc, const gfx::Rect& client) const;
     controls::GraphBaseLayer::Key BaseKey() const;
+    // Everything m_Bezier's curve is stroked from, as it stands: control points, frame, filters, limits.
+    controls::GraphBaseLayer::Key CurveKey(int filterOff) const;
+    // The kept stroke of the channel's curve (m_Bezier set to it), stroked now if its points changed and no
+    // other channel's curve has the same points (linked channels often do).
+    const gfx::StrokeMask& OverlayStroke(int channel, int filterOff);
+    const gfx::StrokeMask* FindStroke(const controls::GraphBaseLayer::Key& key) const;
     void DrawGrid(gfx::Canvas& dc) const;
-    void DrawOverlayCurves(gfx::Canvas& dc);
+    void DrawOverlayCurves(gfx::Canvas& dc, bool cachedStrokes = false);
     void DrawBandNumbers(gfx::Canvas& dc) const;
     void DrawQHandles(gfx::Canvas& dc);
     void DrawBandReadout(gfx::Canvas& dc) const;
@@ -145,4 +161,12 @@ class SpectrumEditor {
     int m_nChannelMask = 0;
     int m_nChannel = 0;
     controls::GraphBaseLayer m_BaseLayer;
+    controls::GraphBaseLayer m_GridLayer;
+    // One kept stroke per channel, for its overlay curve; the current curve uses any whose key matches.
+    struct KeptStroke {
+        controls::GraphBaseLayer::Key key;
+        std::shared_ptr<const gfx::StrokeMask> mask;
+    };
+    KeptStroke m_Strokes[controls::kGraphChannels];
+    int m_nCurveStrokes = 0;
 };

@@ -44,16 +44,67 @@ void SpectrumEditor::PaintTo(gfx::Canvas& dc, const gfx::Rect& client) {
         dc.FillRect(client, kBackground);
         return;
     }
-    m_BaseLayer.Paint(dc, client, BaseKey(), [&](gfx::Canvas& layer) { PaintBase(layer, client); });
-    PaintCurrent(dc);
+    m_BaseLayer.Paint(dc, client, BaseKey(), [&](gfx::Canvas& layer) { PaintCachedBase(layer, client); });
+    PaintCurrent(dc, true);
 }
 
 void SpectrumEditor::PaintBase(gfx::Canvas& dc, const gfx::Rect& client) {
+    PaintGrid(dc, client);
+    DrawOverlayCurves(dc);
+}
+
+void SpectrumEditor::PaintCachedBase(gfx::Canvas& dc, const gfx::Rect& client) {
+    const int head[] = {m_nDpi, m_Layout.left, m_Layout.top, m_Layout.right, m_Layout.bottom, m_Layout.rowHeight,
+                        m_Layout.zeroY, m_Layout.ppd};
+    GraphBaseLayer::Key key;
+    AppendKey(key, head, std::size(head));
+    m_GridLayer.Paint(dc, client, std::move(key), [&](gfx::Canvas& layer) { PaintGrid(layer, client); });
+    DrawOverlayCurves(dc, true);
+}
+
+void SpectrumEditor::PaintGrid(gfx::Canvas& dc, const gfx::Rect& client) const {
     dc.FillRect(client, kBackground);
     gfx::BkMode oldMode = dc.SetBkMode(gfx::BkMode::kTransparent);
     DrawGrid(dc);
-    DrawOverlayCurves(dc);
     dc.SetBkMode(oldMode);
+}
+
+GraphBaseLayer::Key SpectrumEditor::CurveKey(int filterOff) const {
+    const GraphLayout& g = m_Layout;
+    const int head[] = {filterOff,         g.zeroY,           g.left,           g.top,
+                        g.right,           g.bottom,          m_rcClient.left,  m_rcClient.top,
+                        m_rcClient.right,  m_rcClient.bottom};
+    GraphBaseLayer::Key key;
+    key.reserve(sizeof head + sizeof m_Bezier.m_ptBand + sizeof m_Bezier.m_ptHighPass + sizeof m_Bezier.m_ptLowPass);
+    AppendKey(key, head, std::size(head));
+    AppendKey(key, &m_Bezier.m_ptBand[0][0], std::size(m_Bezier.m_ptBand) * kPointsPerBand);
+    AppendKey(key, m_Bezier.m_ptHighPass, std::size(m_Bezier.m_ptHighPass));
+    AppendKey(key, m_Bezier.m_ptLowPass, std::size(m_Bezier.m_ptLowPass));
+    return key;
+}
+
+const gfx::StrokeMask& SpectrumEditor::OverlayStroke(int channel, int filterOff) {
+    KeptStroke& kept = m_Strokes[channel];
+    GraphBaseLayer::Key key = CurveKey(filterOff);
+    if (key != kept.key || !kept.mask) {
+        kept.mask = nullptr;
+        for (const KeptStroke& other : m_Strokes)
+            if (other.mask && other.key == key) kept.mask = other.mask;
+        if (!kept.mask) {
+            const GraphLayout& g = m_Layout;
+            kept.mask = std::make_shared<const gfx::StrokeMask>(
+                m_Bezier.StrokeCurve(g.zeroY, g.left, g.top, g.right, g.bottom, filterOff, m_rcClient));
+            ++m_nCurveStrokes;
+        }
+        kept.key = std::move(key);
+    }
+    return *kept.mask;
+}
+
+const gfx::StrokeMask* SpectrumEditor::FindStroke(const GraphBaseLayer::Key& key) const {
+    for (const KeptStroke& kept : m_Strokes)
+        if (kept.mask && kept.key == key) return kept.mask.get();
+    return nullptr;
 }
 
 GraphBaseLayer::Key SpectrumEditor::BaseKey() const {
@@ -76,7 +127,7 @@ GraphBaseLayer::Key SpectrumEditor::BaseKey() const {
     return key;
 }
 
-void SpectrumEditor::PaintCurrent(gfx::Canvas& dc) {
+void SpectrumEditor::PaintCurrent(gfx::Canvas& dc, bool cachedStrokes) {
     gfx::BkMode oldMode = dc.SetBkMode(gfx::BkMode::kTransparent);
     // The overlays used m_Bezier; the current channel's points come back from the stored values, which also
     // puts a dragged peak where its values say.
@@ -84,7 +135,8 @@ void SpectrumEditor::PaintCurrent(gfx::Canvas& dc) {
     UpdateFilterCurves();
     const GraphLayout& g = m_Layout;
     m_Bezier.SetChannel(m_nChannel);
-    m_Bezier.Draw(dc, m_nSelBand, g.zeroY, g.left, g.top, g.right, g.bottom, m_nSelFilter, m_nFilterOff);
+    const gfx::StrokeMask* stroke = cachedStrokes ? FindStroke(CurveKey(m_nFilterOff)) : nullptr;
+    m_Bezier.Draw(dc, m_nSelBand, g.zeroY, g.left, g.top, g.right, g.bottom, m_nSelFilter, m_nFilterOff, stroke);
     DrawBandNumbers(dc);
     DrawQHandles(dc);
     DrawBandReadout(dc);
@@ -134,15 +186,16 @@ void SpectrumEditor::DrawGrid(gfx::Canvas& dc) const {
     dc.Restore();
 }
 
-void SpectrumEditor::DrawOverlayCurves(gfx::Canvas& dc) {
+void SpectrumEditor::DrawOverlayCurves(gfx::Canvas& dc, bool cachedStrokes) {
     const GraphLayout& g = m_Layout;
     for (int c = 0; c < kGraphChannels; ++c) {
         if (!(m_nChannelMask & (1 << c)) || c == m_nChannel) continue;
         UpdateChannelCurve(false, c);
         UpdateChannelFilterCurves(c);
         m_Bezier.SetChannel(c);
-        m_Bezier.Draw(dc, -1, g.zeroY, g.left, g.top, g.right, g.bottom, -1,
-                      static_cast<int>(m_nAllFilterOff[c]));
+        const int filterOff = static_cast<int>(m_nAllFilterOff[c]);
+        const gfx::StrokeMask* stroke = cachedStrokes ? &OverlayStroke(c, filterOff) : nullptr;
+        m_Bezier.Draw(dc, -1, g.zeroY, g.left, g.top, g.right, g.bottom, -1, filterOff, stroke);
     }
 }
 

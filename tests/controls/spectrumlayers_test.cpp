@@ -67,34 +67,58 @@ void ExpectSamePicture(const gfx::Bitmap& got, const gfx::Bitmap& want, const st
     EXPECT_LE(d.pixels, got.Width() * got.Height() / 1000) << what;
 }
 
-// Every channel's bands off the zero line, each with its own crossover; the window's set-up of model 9.
-void SetUpTwelveChannels(SpectrumEditor& ed, int width, int height) {
-    std::vector<int> codes(kAll), freqs(kAll);
-    std::vector<double> qs(kAll);
+// Every channel's bands off the zero line, each with its own crossover; a variant moves every gain.
+struct TwelveChannels {
+    std::vector<int> codes, freqs;
+    std::vector<double> qs;
+    int hp[12], lp[12], hs[12], ls[12], ht[12], lt[12];
+};
+
+TwelveChannels ChannelValues(const SpectrumEditor& ed, int variant) {
+    TwelveChannels v{std::vector<int>(kAll), std::vector<int>(kAll), std::vector<double>(kAll), {}, {}, {}, {}, {}, {}};
     for (int i = 0; i < kAll; ++i) {
         int c = i / kGraphBands, b = i % kGraphBands;
-        freqs[i] = ed.GetBandFreqs()[b];
-        codes[i] = (b * 37 + c * 11) % 301;
-        qs[i] = 0.3 + ((b + c) % 20) * 0.45;
+        v.freqs[i] = ed.GetBandFreqs()[b];
+        v.codes[i] = (b * 37 + c * 11 + variant * 7) % 301;
+        v.qs[i] = 0.3 + ((b + c) % 20) * 0.45;
     }
-    ed.SetBandQs(qs.data(), kGraphBands);
-    ed.SetBandFreqs(freqs.data(), kGraphBands);
-    ed.SetBandGains(codes.data(), kGraphBands);
-    ed.SetAllChannelQs(qs.data(), kAll);
-    ed.SetAllChannelFreqs(freqs.data(), kAll);
-    ed.SetAllChannelGains(codes.data(), kAll);
-    ed.SetGraphRect(0, 0, width, height);
-    int hp[12], lp[12], hs[12], ls[12], ht[12], lt[12];
     for (int c = 0; c < 12; ++c) {
-        hp[c] = 40 + 10 * c;
-        lp[c] = 15000 - 500 * c;
-        hs[c] = c % 9;  // 8 is off
-        ls[c] = (c + 3) % 9;
-        ht[c] = c % 2;
-        lt[c] = (c + 1) % 2;
+        v.hp[c] = 40 + 10 * c;
+        v.lp[c] = 15000 - 500 * c;
+        v.hs[c] = c % 9;  // 8 is off
+        v.ls[c] = (c + 3) % 9;
+        v.ht[c] = c % 2;
+        v.lt[c] = (c + 1) % 2;
     }
+    return v;
+}
+
+void SetAllChannels(SpectrumEditor& ed, const TwelveChannels& v) {
+    ed.SetAllChannelQs(v.qs.data(), kAll);
+    ed.SetAllChannelFreqs(v.freqs.data(), kAll);
+    ed.SetAllChannelGains(v.codes.data(), kAll);
+    ed.SetAllChannelFilters(v.hp, v.lp, v.hs, v.ls, v.ht, v.lt);
+}
+
+// The main window's switch: the channel becomes current with its own values pushed in.
+void ShowChannel(SpectrumEditor& ed, const TwelveChannels& v, int c) {
+    const int at = c * kGraphBands;
+    ed.SetCurrentChannel(c, false);
+    ed.SetBandQs(&v.qs[at], kGraphBands);
+    ed.SetBandFreqs(&v.freqs[at], kGraphBands);
+    ed.SetBandGains(&v.codes[at], kGraphBands);
+    ed.SetFilters(v.hp[c], v.lp[c], v.hs[c], v.ls[c], v.ht[c], v.lt[c], false);
+}
+
+// The window's set-up of model 9; the current channel's own values differ from its overlay copy.
+void SetUpTwelveChannels(SpectrumEditor& ed, int width, int height) {
+    const TwelveChannels v = ChannelValues(ed, 0);
+    ed.SetBandQs(v.qs.data(), kGraphBands);
+    ed.SetBandFreqs(v.freqs.data(), kGraphBands);
+    ed.SetBandGains(v.codes.data(), kGraphBands);
+    SetAllChannels(ed, v);
+    ed.SetGraphRect(0, 0, width, height);
     ed.SetFilters(60, 12000, 3, 3, 0, 0, false);
-    ed.SetAllChannelFilters(hp, lp, hs, ls, ht, lt);
     ed.SetCurrentChannel(0, false);
     ed.SetChannelMask(0xFFF);
     ed.SetFreeDrag(true);
@@ -255,6 +279,74 @@ TEST(SpectrumLayers, ANewSizeOrLayoutRedrawsTheBase) {
         ed.PaintTo(dc, {0, 0, c.width, c.height});
         EXPECT_EQ(ed.BaseLayer().Draws(), before + 1) << c.name;
         ExpectSamePicture(live, ed.PaintFromScratch(c.width, c.height), c.name);
+    }
+}
+
+// Each overlay's stroke is kept by its points: a switch, a shown or hidden overlay or a repaint strokes only
+// curves that changed, a load or a new DPI strokes them all, and every picture still matches.
+TEST(SpectrumLayers, KeptStrokesFollowWhatChanged) {
+    ReferenceEditor ed(96);
+    int width = 1100, height = 300;
+    SetUpTwelveChannels(ed, width, height);
+    const TwelveChannels first = ChannelValues(ed, 0), loaded = ChannelValues(ed, 1);
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+        int strokes;
+    } cases[] = {
+        {"first paint", [] {}, 11},
+        {"an expose", [] {}, 0},
+        {"channel 6 shown", [&] { ShowChannel(ed, first, 5); }, 1},  // channel 1 joins the overlays
+        {"channel 1 shown again", [&] { ShowChannel(ed, first, 0); }, 0},
+        {"an overlay hidden", [&] { ed.ToggleChannel(3); }, 0},
+        {"the overlay shown again", [&] { ed.ToggleChannel(3); }, 0},
+        {"a band selected", [&] { ed.SelectBand(4); }, 0},
+        {"one overlay's gain changed",
+         [&] {
+             std::vector<int> codes = first.codes;
+             codes[7 * kGraphBands + 9] = 20;
+             ed.SetAllChannelGains(codes.data(), kAll);
+         },
+         1},
+        {"a load",
+         [&] {
+             SetAllChannels(ed, loaded);
+             ShowChannel(ed, loaded, 0);
+         },
+         11},
+        {"channel 12 shown after the load", [&] { ShowChannel(ed, loaded, 11); }, 1},
+        {"channels 3 and 4 linked",
+         [&] {
+             TwelveChannels linked = loaded;
+             for (int b = 0; b < kGraphBands; ++b) {
+                 linked.codes[3 * kGraphBands + b] = linked.codes[2 * kGraphBands + b] = 40 + b;
+                 linked.qs[3 * kGraphBands + b] = linked.qs[2 * kGraphBands + b];
+             }
+             linked.hp[3] = linked.hp[2], linked.lp[3] = linked.lp[2], linked.hs[3] = linked.hs[2];
+             linked.ls[3] = linked.ls[2], linked.ht[3] = linked.ht[2], linked.lt[3] = linked.lt[2];
+             SetAllChannels(ed, linked);
+         },
+         1},
+        {"a new DPI",
+         [&] {
+             ed.SetDpi(192);
+             width = 2200, height = 600;
+             ed.SetGraphRect(0, 0, width, height);
+         },
+         10},  // the linked pair shares one
+        {"channel 3 shown at the new DPI", [&] { ShowChannel(ed, loaded, 2); }, 1},
+    };
+    gfx::Bitmap live;
+    for (const auto& c : cases) {
+        c.act();
+        if (live.Width() != width) live = gfx::Bitmap(width, height);
+        const int before = ed.CurveStrokes();
+        {
+            gfx::Canvas dc(live);
+            ed.PaintTo(dc, {0, 0, width, height});
+        }
+        EXPECT_EQ(ed.CurveStrokes() - before, c.strokes) << c.name;
+        ExpectSamePicture(live, ed.PaintFromScratch(width, height), c.name);
     }
 }
 

@@ -1,6 +1,7 @@
 // Canvas anti-aliased paths: the GDI+ curves, polygons and lines of the graph.
 #include <cairo.h>
 
+#include "platform/gfx/aapath.h"
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/spline.h"
 
@@ -17,10 +18,24 @@ void SetColor(cairo_t* cr, Color c) {
 
 }  // namespace
 
+void AppendBezierPath(cairo_t* cr, std::span<const PointF> pts) {
+    cairo_new_path(cr);
+    if (pts.empty()) return;
+    cairo_move_to(cr, pts[0].x + kCentre, pts[0].y + kCentre);
+    for (size_t i = 1; i + 2 < pts.size(); i += 3) {
+        cairo_curve_to(cr, pts[i].x + kCentre, pts[i].y + kCentre, pts[i + 1].x + kCentre, pts[i + 1].y + kCentre,
+                       pts[i + 2].x + kCentre, pts[i + 2].y + kCentre);
+    }
+}
+
+void SetStrokeStyle(cairo_t* cr, float width) {
+    cairo_set_line_width(cr, width > 0 ? width : 1.0);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+}
+
 void Canvas::StrokeAA(float width, Color c) {
-    cairo_set_line_width(cr_, width > 0 ? width : 1.0);
-    cairo_set_line_cap(cr_, CAIRO_LINE_CAP_BUTT);
-    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
+    SetStrokeStyle(cr_, width);
     SetColor(cr_, c);
     cairo_stroke(cr_);
 }
@@ -43,12 +58,7 @@ void Canvas::DrawBezier(PointF p0, PointF c1, PointF c2, PointF p1, float width,
 void Canvas::DrawBeziers(std::span<const PointF> pts, float width, Color c) {
     if (!cr_ || pts.size() < 4 || (pts.size() - 1) % 3 != 0) return;
     cairo_save(cr_);
-    cairo_new_path(cr_);
-    cairo_move_to(cr_, pts[0].x + kCentre, pts[0].y + kCentre);
-    for (size_t i = 1; i + 2 < pts.size(); i += 3) {
-        cairo_curve_to(cr_, pts[i].x + kCentre, pts[i].y + kCentre, pts[i + 1].x + kCentre,
-                       pts[i + 1].y + kCentre, pts[i + 2].x + kCentre, pts[i + 2].y + kCentre);
-    }
+    AppendBezierPath(cr_, pts);
     StrokeAA(width, c);
     cairo_restore(cr_);
 }
