@@ -74,8 +74,7 @@ bool CDialogFilterSetup::OnInitDialog() {
     }
     const int dpi = App().Dpi();
     for (CMyComboBox& list : lists_) {
-        // The open lists draw their items too, as the main window's filter lists do.
-        list.ModifyControlStyle(0, res::kOwnerDrawList);
+        // Only the face is the list's own: a side dialog's open list is the system's drawing.
         list.SetTextFont(Scaled(12), "黑体", gfx::Rgb(1, 0, 0), dialogs::kNearWhite, 400);
         list.SetArrowImages(ArrowPng(dpi), ArrowPng(dpi));
         list.SetItemHeight(-1, FieldHeight(dpi));
