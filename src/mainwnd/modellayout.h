@@ -14,7 +14,9 @@
 //   the delay-edit row moves down until it does;
 // - the matrix fills the height between the link row and the delay-unit row: its first row's offset and
 //   its pitch scale with that height (model 9: the pitch is its cell plus 2);
-// - the input labels and the overlay column take DpiScale of their 96 DPI values.
+// - the input labels and the overlay column take DpiScale of their 96 DPI values;
+// - the bottom bar (the link pictures and the status texts) stands under the delay-edit row, and the window
+//   is at least as tall as that bar needs (see StatusRowOf).
 #include <array>
 
 #include "device/channelmodel.h"
@@ -63,5 +65,20 @@ gfx::Rect LabelRect(int model, bool hideAux34, int bit, int dpi);
 gfx::Rect OverlayButtonRect(int outputs, int channel, gfx::Size size, int dpi);
 // The six bridge buttons, never shown, in a column near the right edge.
 gfx::Rect BridgeButtonRect(int pair, gfx::Size size, int dpi);
+
+// The bottom bar: the TCP and USB pictures at their bitmaps' size and the status texts beside them, at
+// DpiScale of their 96 DPI x and size (the template's). The pictures stand 8 pixels below the delay row and
+// its caption, the texts DpiScale(7) below the pictures' top. The bands above
+// 96 DPI put the delay row lower and the pictures taller than a plain scale would, so the window's client
+// area is the skin's DpiScale(676) or, where that is too low, DpiScale(5) more than the bar's bottom.
+struct StatusRow {
+    int pictureTop = 0;
+    int textTop = 0;
+    int bottom = 0;  // the taller picture's bottom edge
+    int clientHeight = 0;
+};
+StatusRow StatusRowOf(int dpi);
+// An item of the bar (the two pictures and the seven status texts of g_StatusTextIds); empty for other ids.
+gfx::Rect StatusBarItemRect(int id, int dpi);
 
 }  // namespace mainwnd::layout

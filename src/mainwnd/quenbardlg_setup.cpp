@@ -6,6 +6,7 @@
 #include "device/channelmodel.h"
 #include "device/status.h"
 #include "mainwnd/linkstrings.h"
+#include "mainwnd/modellayout.h"
 #include "mainwnd/quenbardlg.h"
 #include "mainwnd/quenbargeometry.h"
 #include "mainwnd/quenbarids.h"
@@ -18,6 +19,7 @@
 
 namespace geo = mainwnd::geo;
 namespace skin = res::skinid;
+namespace layout = mainwnd::layout;
 using namespace mainwnd;
 
 namespace {
@@ -289,6 +291,16 @@ void CQuenbarDlg::SizeStatusPictures() {
     SizeItem(IDC_PICTURE_USB, App().Skin().SizeOf(skin::kUsbDisconnected[b]));
     SizeItem(IDC_PICTURE_TCP, App().Skin().SizeOf(skin::kTcpDisconnected[b]));
     SizeItem(IDC_PICTURE_LOGO, App().Skin().SizeOf(skin::kLogo[b]));
+    // The bottom bar stands under the delay row of this band, where the template's scale would put it on top
+    // of that row above 96 DPI.
+    for (int id : {IDC_PICTURE_TCP, IDC_PICTURE_USB}) {
+        if (ui::Window* w = GetDlgItem(id)) {
+            const gfx::Rect at = layout::StatusBarItemRect(id, g_ScreenDpiX);
+            const gfx::Rect r = w->RectInParent();
+            PlaceItem(id, gfx::RectFromSize(at.left, at.top, r.Width(), r.Height()));
+        }
+    }
+    for (int id : g_StatusTextIds) PlaceItem(id, layout::StatusBarItemRect(id, g_ScreenDpiX));
 }
 
 void CQuenbarDlg::PlaceDelayCaption() {

@@ -9,6 +9,7 @@
 #include "device/status.h"
 #include "dialogs/dialoglogo.h"
 #include "mainwnd/quenbardlg.h"
+#include "mainwnd/modellayout.h"
 #include "mainwnd/quenbargeometry.h"
 #include "mainwnd/quenbarids.h"
 #include "platform/backend/headless.h"
@@ -86,14 +87,17 @@ TEST_F(StartupTest, EnterAndEscDoNothing) {
     });
 }
 
-// The window's size and its band follow the DPI: 109/110 and 187/188 are the band edges.
+// The window's size and its band follow the DPI: 109/110 and 187/188 are the band edges. It is the skin's,
+// taller where the bottom bar needs it (not at 96 DPI).
 TEST_F(StartupTest, TheWindowTakesTheSkinsSizeAtEveryDpi) {
     for (int dpi : {96, 109, 110, 120, 144, 168, 187, 188, 192}) {
         SCOPED_TRACE(dpi);
         Run(dpi, [&](CQuenbarDlg& dlg) {
             EXPECT_EQ(g_ScreenDpiX, dpi);
             EXPECT_EQ(dlg.GetClientRect().Width(), res::DpiScale(1272, dpi));
-            EXPECT_EQ(dlg.GetClientRect().Height(), res::DpiScale(676, dpi));
+            EXPECT_EQ(dlg.GetClientRect().Height(), mainwnd::layout::StatusRowOf(dpi).clientHeight);
+            EXPECT_GE(dlg.GetClientRect().Height(), res::DpiScale(676, dpi));
+            if (dpi == 96) { EXPECT_EQ(dlg.GetClientRect().Height(), 676); }
             const int band = res::DpiBand(dpi);
             EXPECT_EQ(dlg.GetDlgItem(g_BandFreqEditIds[0])->RectInParent().left, mainwnd::geo::kBandEditX[band]);
         });
@@ -148,6 +152,25 @@ TEST_F(StartupTest, GeometryOfEveryBand) {
                     const bool overlap =
                         a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
                     EXPECT_FALSE(overlap) << ids[i] << " and " << ids[j];
+                }
+            }
+            // The bottom bar (both link pictures, which the paint draws even where the control is hidden, and
+            // the status texts that show) inside the window and clear of every other control that shows.
+            std::vector<int> bar = {IDC_PICTURE_TCP, IDC_PICTURE_USB};
+            for (int id : g_StatusTextIds) {
+                if (dlg.GetDlgItem(id)->IsWindowVisible()) bar.push_back(id);
+            }
+            EXPECT_GE(bar.size(), 5u);  // the source, version and build-tag texts show
+            for (int id : bar) {
+                const gfx::Rect a = rect(id);
+                EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= client.right && a.bottom <= client.bottom)
+                    << id;
+                for (const ui::Window* other : dlg.Children()) {
+                    if (other->GetDlgCtrlID() == id || !other->IsWindowVisible()) continue;
+                    const gfx::Rect b = other->RectInParent();
+                    const bool overlap =
+                        a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+                    EXPECT_FALSE(overlap) << id << " and " << other->GetDlgCtrlID();
                 }
             }
             if (dpi == 192) {
