@@ -51,7 +51,6 @@ constexpr std::array<PerBand<int>, 3> kPitch{{
 }};
 
 // Rows at 96 DPI.
-constexpr int kSelectY = 449, kSelectY192 = 927;
 constexpr int kDelayEditY = 617, kDelayEditY192 = 1280;
 constexpr int kDelayCaptionY = geo::kDelayCaption[0].y, kDelayCaptionY192 = geo::kDelayCaption[4].y;
 constexpr int kSelectH = 22, kButtonH = 18, kEditH = 16;
@@ -179,7 +178,7 @@ Strip StripOf(int outputs, int dpi) {
     const int hSel = scale(kSelectH), hBtn = scale(kButtonH), hEdit = scale(kEditH);
     const int cell9 = kSmallCell[band];
     const int small9 = (kSmallRows - 1) * (cell9 + 2) + cell9;
-    const int ySel = geo::Between(kSelectY, kSelectY192, band);
+    const int ySel = geo::SelectRowY(band);
     // The delay row stands by its caption, whose place every band gives: 3 pixels above it at 96 DPI, 4 at 192.
     int yDelay = geo::kDelayCaption[band].y + geo::Between(kDelayEditY - kDelayCaptionY, kDelayEditY192 - kDelayCaptionY192, band);
     int yRow[4] = {};  // phase, gain edit, slider, mute

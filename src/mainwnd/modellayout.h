@@ -7,7 +7,8 @@
 // every band follows one rule:
 // - x: every position and right edge of the strip area scales with the group's column pitch, so 96 DPI
 //   keeps its values and the columns keep their order;
-// - y: the select row and the delay-edit row take their band's Between value; the rows between keep their
+// - y: the select row takes geo::SelectRowY, the delay-edit row stands by the delay caption (3 pixels above
+//   its top at 96 DPI, 4 at 192, Between in the bands between); the rows between keep their
 //   order and sizes (DpiScale of the 96 DPI size, the track's height for the sliders) and share the free
 //   height in the proportions of the 96 DPI gaps. The delay-unit buttons stand DpiScale(1) above the delay
 //   edits. Where model 9's matrix (the tallest) would not fit between the link row and the delay-unit row,

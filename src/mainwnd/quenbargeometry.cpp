@@ -1,6 +1,9 @@
 #include "mainwnd/quenbargeometry.h"
 
+#include <algorithm>
+
 #include "mainwnd/quenbarids.h"
+#include "res/skin/skinsizes.h"
 
 namespace mainwnd::geo {
 
@@ -31,14 +34,35 @@ gfx::Point DelayCalcButton(int band) {
     return Between({17, 406}, {26, 842}, band);
 }
 
+namespace {
+constexpr int kSelectY = 449, kSelectY192 = 927;
+constexpr int kSelectGap96 = 14;  // under the band buttons' bottom
+
+// How far the select row stands above Between in a band; the strip captions move by as much.
+int SelectLift(int band) {
+    return SelectRowY(band) - Between(kSelectY, kSelectY192, band);
+}
+gfx::Point Lifted(gfx::Point p, int band) {
+    return {p.x, p.y + SelectLift(band)};
+}
+}  // namespace
+
+int SelectRowY(int band) {
+    const int y = Between(kSelectY, kSelectY192, band);
+    if (band == 0 || band == res::kDpiBands - 1) return y;
+    const int underButtons =
+        kBandButtonY[band] + res::skinsize::kBandButton[band].cy + res::DpiScale(kSelectGap96, kBandDpi[band]);
+    return std::min(y, underButtons);
+}
+
 gfx::Point ChannelNameCaption(int band) {
-    return Between({14, 454}, {19, 934}, band);
+    return Lifted(Between({14, 454}, {19, 934}, band), band);
 }
 gfx::Point LinkCaption(int band) {
-    return Between({10, 477}, {14, 981}, band);
+    return Lifted(Between({10, 477}, {14, 981}, band), band);
 }
 gfx::Point PhaseCaption(int band) {
-    return Between({58, 477}, {105, 981}, band);
+    return Lifted(Between({58, 477}, {105, 981}, band), band);
 }
 
 }  // namespace mainwnd::geo

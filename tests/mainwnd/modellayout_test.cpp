@@ -10,8 +10,11 @@
 #include "layoutfixture.h"
 #include "mainwnd/quenbargeometry.h"
 #include "mainwnd/quenbarids.h"
+#include "mainwnd/quenbartemplate.h"
 #include "mainwnd/routingids.h"
+#include "platform/res/dialogunits.h"
 #include "platform/res/dpi.h"
+#include "platform/sys/langid.h"
 #include "res/skin/skinsizes.h"
 #include "res/skinids.h"
 
@@ -355,17 +358,14 @@ bool Overlap(const gfx::Rect& a, const gfx::Rect& b) {
 
 // The "Link" and "Phase" captions are given 51 pixels wide 48 apart (96 DPI); their texts are short. Between
 // the bands' own DPIs the label font follows the DPI while model 9's rows keep their band's pitch, so the
-// labels' texts may touch there.
+// labels' texts may touch each other or the delay caption under them there.
 bool BoxesMayOverlap(int a, int b, bool bandsOwnDpi) {
     const auto captions = [](int x, int y) { return x == IDC_CAPTION_LINK && y == IDC_CAPTION_PHASE; };
     const auto label = [](int id) {
         return std::find(g_InputLabelIds[0].begin(), g_InputLabelIds[0].end(), id) != g_InputLabelIds[0].end();
     };
-    // Open: at 168 DPI the delay caption's given place (40, 1106) lies above the row where the matrices end,
-    // so the lowest labels' texts reach up to 5 pixels into its box (a pixel or two between the bands' DPIs).
-    const auto labelOnCaption = [&](int x, int y) { return label(x) && y == g_DelayCaptionIds[0]; };
-    return captions(a, b) || captions(b, a) || (!bandsOwnDpi && label(a) && label(b)) || labelOnCaption(a, b) ||
-           labelOnCaption(b, a);
+    const auto labelText = [&](int x) { return label(x) || x == g_DelayCaptionIds[0]; };
+    return captions(a, b) || captions(b, a) || (!bandsOwnDpi && labelText(a) && labelText(b));
 }
 
 // At every DPI nothing overlaps: strips, matrix, labels, captions and the bottom bar; at each band's own DPI
@@ -396,6 +396,35 @@ TEST(ModelGeometry, NoShownControlsOverlapAndAllStayInTheClientArea) {
                 }
             }
         }
+    }
+}
+
+// At 96 DPI the bottom bar stands where the template puts it, in a window of the skin's height; at 192 it
+// stands under the given delay row and caption, and the window grows to hold it.
+TEST(ModelGeometry, TheBottomBarKeepsTheTemplatesPlaceAt96AndClearsTheDelayRowAbove) {
+    const res::DialogTemplate t = mainwnd::MakeQuenbarTemplate(sys::kLangEnglish);
+    for (const res::DialogItem& item : t.items) {
+        const gfx::Rect r = StatusBarItemRect(item.id, 96);
+        if (r.IsEmpty()) continue;
+        SCOPED_TRACE(item.id);
+        const gfx::Rect want = res::ItemPixelRect(t, item, 96);
+        if (item.id == IDC_PICTURE_TCP || item.id == IDC_PICTURE_USB) {
+            EXPECT_EQ(r.TopLeft(), want.TopLeft());  // sized to the bitmap
+        } else {
+            EXPECT_EQ(r, want);
+        }
+    }
+    const StatusRow at96 = StatusRowOf(96);
+    EXPECT_EQ(at96.pictureTop, 642);
+    EXPECT_EQ(at96.textTop, 649);
+    EXPECT_EQ(at96.clientHeight, 676);
+    const StatusRow at192 = StatusRowOf(192);
+    EXPECT_EQ(at192.pictureTop, 1312 + 8);  // the delay edits' and the caption's bottom
+    EXPECT_EQ(at192.clientHeight, 1320 + 62 + 10);
+    EXPECT_EQ(StatusBarItemRect(IDC_PICTURE_USB, 192), gfx::RectFromSize(120, 1320, 130, 62));
+    for (int dpi : {120, 144, 168}) {
+        const int band = res::DpiBand(dpi);
+        EXPECT_GE(StatusRowOf(dpi).pictureTop, mainwnd::geo::kDelayCaption[band].y + res::DpiScale(14, dpi)) << dpi;
     }
 }
 
