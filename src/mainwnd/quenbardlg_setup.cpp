@@ -14,6 +14,7 @@
 #include "mainwnd/shellstrings.h"
 #include "platform/res/dpi.h"
 #include "platform/ui/application.h"
+#include "res/skin/skinsizes.h"
 #include "res/skinids.h"
 #include "res/uilanguage.h"
 
@@ -195,10 +196,15 @@ void CQuenbarDlg::PlaceCommandButtons() {
     const gfx::Size button{DpiScale(84), DpiScale(18)};
     for (const geo::ButtonPlace& place : geo::kCommandButtonPlaces)
         PlaceItem(place.id, gfx::RectFromSize(place.at[b].x, place.at[b].y, button.cx, button.cy));
-    // The graph keeps its template place but ends where it ends at 96 DPI, 21 pixels (scaled) before the
-    // command buttons' column: the bands move that column left of the template's scaled right edge.
+    // The graph keeps its template's top and height but stands between the overlay column and the command
+    // buttons' column as at 96 DPI: DpiScale(7) right of the one and DpiScale(21) left of the other. The
+    // template's scale would leave it too narrow at 120 DPI for the plot and its band numbers, and wider than
+    // that column allows in the bands that move the column left.
     if (ui::Window* graph = GetDlgItem(IDC_SPECTRUM)) {
         gfx::Rect r = graph->RectInParent();
+        const gfx::Rect overlay =
+            mainwnd::layout::OverlayButtonRect(12, 0, res::skinsize::kOverlay[b], g_ScreenDpiX);
+        r.left = overlay.right + DpiScale(7);
         r.right = std::min(r.right, geo::kCommandButtonPlaces[0].at[b].x - DpiScale(21));
         PlaceItem(IDC_SPECTRUM, r);
     }
@@ -266,6 +272,20 @@ void CQuenbarDlg::SetupStaticTexts() {
             w->MoveWindow(GridCell(b, k, geo::kBandNumberY[b]));
         }
     }
+    // The grid's row captions stand on their rows in every band, in a column that ends DpiScale(5) left of
+    // the grid (the template's scale misses both above 96 DPI), each as tall as its row: the template's
+    // 13 pixels cut the descenders of "Freq" and "Q".
+    const struct {
+        int id, y, h;
+    } rowCaptions[] = {
+        {IDC_CAPTION_ID, geo::kBandNumberY[b], geo::kFreqRowY[b] - geo::kBandNumberY[b]},
+        {IDC_CAPTION_FREQ, geo::kFreqRowY[b], geo::kQRowY[b] - geo::kFreqRowY[b]},
+        {IDC_CAPTION_Q, geo::kQRowY[b], geo::kGainRowY[b] - geo::kQRowY[b]},
+        {IDC_CAPTION_GAIN, geo::kGainRowY[b], DpiScale(16)},
+        {IDC_CAPTION_BYPASS, geo::kBandButtonY[b], DpiScale(14)},
+    };
+    const int captionWidth = DpiScale(47), captionX = geo::kBandEditX[b] - DpiScale(5) - captionWidth;
+    for (const auto& c : rowCaptions) PlaceItem(c.id, gfx::RectFromSize(captionX, c.y, captionWidth, c.h));
     m_DelayLabelFont = LabelFont();
     const std::string delay = res::LoadUiString(IDS_CAPTION_DELAY);
     for (int id : g_DelayCaptionIds) {

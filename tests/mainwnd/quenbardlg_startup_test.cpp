@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "mainwindowrun.h"
+#include "controls/graphgeometry.h"
 #include "device/status.h"
 #include "dialogs/dialoglogo.h"
 #include "mainwnd/quenbardlg.h"
@@ -15,6 +16,7 @@
 #include "platform/backend/headless.h"
 #include "platform/ui/application.h"
 #include "platform/ui/messages.h"
+#include "res/skin/skinsizes.h"
 
 namespace {
 
@@ -117,6 +119,30 @@ TEST(BandGeometry, TheBandsBetweenFollowOneRule) {
     }
 }
 
+// The master scale's labels: the given values at 96 and 192 DPI; in every band beside the slider, top label
+// level with the track's top part and the four inside its height.
+TEST(BandGeometry, MasterScaleLabelsStandBesideTheSlider) {
+    using namespace mainwnd::geo;
+    const ScaleLabels b1 = MasterScaleLabels(0), b5 = MasterScaleLabels(4);
+    EXPECT_EQ(b1.leftX, 1162);
+    EXPECT_EQ(b1.rightX, 1234);
+    EXPECT_EQ(b1.y, (std::array<int, kScaleMarks>{66, 106, 146, 186}));
+    EXPECT_EQ(b1.size, (gfx::Size{30, 16}));
+    EXPECT_EQ(b5.leftX, 2159);
+    EXPECT_EQ(b5.rightX, 2295);
+    EXPECT_EQ(b5.y, (std::array<int, kScaleMarks>{132, 207, 282, 357}));
+    EXPECT_EQ(b5.size, (gfx::Size{54, 32}));
+    for (int band = 0; band < res::kDpiBands; ++band) {
+        SCOPED_TRACE(band);
+        const ScaleLabels s = MasterScaleLabels(band);
+        const gfx::Size track = res::skinsize::kMasterTrack[band];
+        EXPECT_LE(s.leftX + s.size.cx, kMasterSlider[band].x);
+        EXPECT_GE(s.rightX, kMasterSlider[band].x + track.cx);
+        EXPECT_GE(s.y[0], kMasterSlider[band].y);
+        EXPECT_LE(s.y[kScaleMarks - 1] + s.size.cy, kMasterSlider[band].y + track.cy);
+    }
+}
+
 // Every band: the EQ rows in order, nothing shown overlapping another shown control of the grid, the master
 // column and the command buttons, and everything inside the client area.
 TEST_F(StartupTest, GeometryOfEveryBand) {
@@ -141,8 +167,11 @@ TEST_F(StartupTest, GeometryOfEveryBand) {
             }
             for (int id : {IDC_MASTER_SLIDER, IDC_MASTER_EDIT, IDC_MASTER_MUTE, IDC_RESET_ALL, IDC_EQ_MODE,
                            IDC_RESET_EQ, IDC_BYPASS_ALL, IDC_SOURCE_BUTTON, IDC_SCENE, IDC_SETUP, IDC_MINIMIZE,
-                           IDC_CLOSE})
+                           IDC_CLOSE, IDC_SPECTRUM})
                 ids.push_back(id);
+            for (int id : g_OverlayButtonIds) {
+                if (dlg.GetDlgItem(id)->IsWindowVisible()) ids.push_back(id);
+            }
             for (std::size_t i = 0; i < ids.size(); ++i) {
                 const gfx::Rect a = rect(ids[i]);
                 EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= client.right && a.bottom <= client.bottom)
@@ -153,6 +182,22 @@ TEST_F(StartupTest, GeometryOfEveryBand) {
                         a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
                     EXPECT_FALSE(overlap) << ids[i] << " and " << ids[j];
                 }
+            }
+            // The plot leaves room right of it for the last band's number and the "20K" label, as at 96 DPI.
+            const gfx::Rect graph = rect(IDC_SPECTRUM);
+            const controls::GraphLayout plot =
+                controls::CalcGraphLayout(gfx::RectFromSize(0, 0, graph.Width(), graph.Height()), dpi);
+            EXPECT_GE(graph.Width() - plot.right, 11);
+            // The grid's row captions on their rows, tall enough for a descender at the label font's size.
+            const std::pair<int, int> rowCaptions[] = {{IDC_CAPTION_ID, g_BandNumberLabelIds[0]},
+                                                       {IDC_CAPTION_FREQ, g_BandFreqEditIds[0]},
+                                                       {IDC_CAPTION_Q, g_BandQEditIds[0]},
+                                                       {IDC_CAPTION_GAIN, g_BandGainEditIds[0]},
+                                                       {IDC_CAPTION_BYPASS, g_BandButtonIds[0]}};
+            for (const auto& [caption, row] : rowCaptions) {
+                EXPECT_EQ(rect(caption).top, rect(row).top) << caption;
+                EXPECT_GE(rect(caption).Height(), res::DpiScale(14, dpi)) << caption;
+                EXPECT_LT(rect(caption).right, rect(row).left) << caption;
             }
             // The bottom bar (both link pictures, which the paint draws even where the control is hidden, and
             // the status texts that show) inside the window and clear of every other control that shows.
