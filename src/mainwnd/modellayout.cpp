@@ -73,9 +73,9 @@ struct BarItem {
     int id, x, w;
 };
 constexpr BarItem kBar96[] = {
-    {IDC_PICTURE_TCP, 19, 0},         {IDC_PICTURE_USB, 60, 0},       {IDC_STATIC_SOURCE, 140, 200},
+    {IDC_PICTURE_TCP, 19, 0},         {IDC_PICTURE_USB, 60, 0},        {IDC_STATIC_SOURCE, 140, 200},
     {IDC_STATIC_SAVE_MODE, 350, 151}, {IDC_STATIC_CUR_MODE, 509, 151}, {IDC_STATIC_UPGRADE, 670, 151},
-    {IDC_STATIC_USB, 830, 100},       {IDC_STATIC_VERSION, 940, 151}, {IDC_STATIC_BUILD_TAG, 1101, 151},
+    {IDC_STATIC_USB, 830, 100},       {IDC_STATIC_VERSION, 940, 151},  {IDC_STATIC_BUILD_TAG, 1101, 151},
 };
 constexpr int kBarTextH96 = 16;
 // The bar's gap under the delay row and caption, in every band: the windows above 96 DPI grow by it.
@@ -179,8 +179,10 @@ Strip StripOf(int outputs, int dpi) {
     const int cell9 = kSmallCell[band];
     const int small9 = (kSmallRows - 1) * (cell9 + 2) + cell9;
     const int ySel = geo::SelectRowY(band);
-    // The delay row stands by its caption, whose place every band gives: 3 pixels above it at 96 DPI, 4 at 192.
-    int yDelay = geo::kDelayCaption[band].y + geo::Between(kDelayEditY - kDelayCaptionY, kDelayEditY192 - kDelayCaptionY192, band);
+    // The delay row stands by its caption, whose place every band gives: 3 pixels above it at 96 DPI, 4 at
+    // 192.
+    int yDelay = geo::kDelayCaption[band].y +
+                 geo::Between(kDelayEditY - kDelayCaptionY, kDelayEditY192 - kDelayCaptionY192, band);
     int yRow[4] = {};  // phase, gain edit, slider, mute
     // Model 9's ten rows must fit between the link row and the delay units: where the band's delay row
     // leaves too little room (144 DPI), it moves down, and the rows between share the larger gaps.
@@ -269,7 +271,8 @@ StatusRow StatusRowOf(int dpi) {
     StatusRow row;
     row.pictureTop = above + kStatusGap;
     row.textTop = row.pictureTop + res::DpiScale(7, dpi);
-    row.bottom = row.pictureTop + std::max(res::skinsize::kTcpStatus[band].cy, res::skinsize::kUsbStatus[band].cy);
+    row.bottom =
+        row.pictureTop + std::max(res::skinsize::kTcpStatus[band].cy, res::skinsize::kUsbStatus[band].cy);
     row.clientHeight = std::max(res::DpiScale(kSkinHeight96, dpi), row.bottom + res::DpiScale(5, dpi));
     return row;
 }
@@ -281,7 +284,8 @@ gfx::Rect StatusBarItemRect(int id, int dpi) {
         if (item.id != id) continue;
         const int x = res::DpiScale(item.x, dpi);
         if (id == IDC_PICTURE_TCP || id == IDC_PICTURE_USB) {
-            const gfx::Size size = (id == IDC_PICTURE_TCP ? res::skinsize::kTcpStatus : res::skinsize::kUsbStatus)[band];
+            const gfx::Size size =
+                (id == IDC_PICTURE_TCP ? res::skinsize::kTcpStatus : res::skinsize::kUsbStatus)[band];
             return gfx::RectFromSize(x, row.pictureTop, size.cx, size.cy);
         }
         return gfx::RectFromSize(x, row.textTop, res::DpiScale(item.w, dpi), res::DpiScale(kBarTextH96, dpi));

@@ -137,8 +137,9 @@ void CQuenbarDlg::SetupMasterVolume() {
     PlaceItem(IDC_MASTER_MUTE, gfx::RectFromSize(geo::kMasterMute[b].x, geo::kMasterMute[b].y, mute.cx, mute.cy));
     // "Volume" over the slider, where 96 DPI has it: the template's scale would put it right of the slider
     // in the higher bands, whose master column stands further left.
-    PlaceItem(IDC_STATIC_VOLUME, gfx::RectFromSize(geo::kMasterSlider[b].x - DpiScale(29),
-                                                   geo::kMasterSlider[b].y - DpiScale(19), DpiScale(89), DpiScale(16)));
+    PlaceItem(IDC_STATIC_VOLUME,
+              gfx::RectFromSize(geo::kMasterSlider[b].x - DpiScale(29),
+                                geo::kMasterSlider[b].y - DpiScale(19), DpiScale(89), DpiScale(16)));
 }
 
 void CQuenbarDlg::SetupBandSliders() {

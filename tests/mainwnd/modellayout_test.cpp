@@ -335,7 +335,8 @@ std::vector<Placed> CaptionsAndBottomBar(int model, bool hide, int dpi) {
         // than the rows of the denser matrices, and the delay caption starts at the last box's bottom.
         if (!LabelShown(model, hide, bit)) continue;
         const gfx::Rect box = LabelRect(model, hide, bit, dpi);
-        out.push_back({g_InputLabelIds[0][bit], gfx::RectFromSize(box.left, box.top, box.Width(), scale(12))});
+        out.push_back(
+            {g_InputLabelIds[0][bit], gfx::RectFromSize(box.left, box.top, box.Width(), scale(12))});
     }
     const gfx::Point delay = geo::kDelayCaption[band], name = geo::ChannelNameCaption(band),
                      link = geo::LinkCaption(band), phase = geo::PhaseCaption(band),
@@ -362,7 +363,8 @@ bool Overlap(const gfx::Rect& a, const gfx::Rect& b) {
 bool BoxesMayOverlap(int a, int b, bool bandsOwnDpi) {
     const auto captions = [](int x, int y) { return x == IDC_CAPTION_LINK && y == IDC_CAPTION_PHASE; };
     const auto label = [](int id) {
-        return std::find(g_InputLabelIds[0].begin(), g_InputLabelIds[0].end(), id) != g_InputLabelIds[0].end();
+        return std::find(g_InputLabelIds[0].begin(), g_InputLabelIds[0].end(), id) !=
+               g_InputLabelIds[0].end();
     };
     const auto labelText = [&](int x) { return label(x) || x == g_DelayCaptionIds[0]; };
     return captions(a, b) || captions(b, a) || (!bandsOwnDpi && labelText(a) && labelText(b));
@@ -374,7 +376,8 @@ bool BoxesMayOverlap(int a, int b, bool bandsOwnDpi) {
 TEST(ModelGeometry, NoShownControlsOverlapAndAllStayInTheClientArea) {
     for (int dpi : {96, 109, 110, 120, 131, 144, 157, 168, 187, 188, 192}) {
         const bool bandsOwnDpi = dpi % 24 == 0;
-        const gfx::Rect client = gfx::RectFromSize(0, 0, res::DpiScale(1272, dpi), StatusRowOf(dpi).clientHeight);
+        const gfx::Rect client =
+            gfx::RectFromSize(0, 0, res::DpiScale(1272, dpi), StatusRowOf(dpi).clientHeight);
         for (int model = 1; model <= 9; ++model) {
             for (bool hide : {false, true}) {
                 SCOPED_TRACE(std::to_string(dpi) + " dpi, model " + std::to_string(model) +
@@ -391,7 +394,7 @@ TEST(ModelGeometry, NoShownControlsOverlapAndAllStayInTheClientArea) {
                     }
                     for (std::size_t j = i + 1; j < placed.size(); ++j) {
                         if (BoxesMayOverlap(placed[i].id, placed[j].id, bandsOwnDpi)) continue;
-                        EXPECT_FALSE(Overlap(a, placed[j].rect)) << placed[i].id << " and " << placed[j].id << ": " << a.left << "," << a.top << "," << a.right << "," << a.bottom << " / " << placed[j].rect.left << "," << placed[j].rect.top << "," << placed[j].rect.right << "," << placed[j].rect.bottom;
+                        EXPECT_FALSE(Overlap(a, placed[j].rect)) << placed[i].id << " and " << placed[j].id;
                     }
                 }
             }
@@ -424,7 +427,8 @@ TEST(ModelGeometry, TheBottomBarKeepsTheTemplatesPlaceAt96AndClearsTheDelayRowAb
     EXPECT_EQ(StatusBarItemRect(IDC_PICTURE_USB, 192), gfx::RectFromSize(120, 1320, 130, 62));
     for (int dpi : {120, 144, 168}) {
         const int band = res::DpiBand(dpi);
-        EXPECT_GE(StatusRowOf(dpi).pictureTop, mainwnd::geo::kDelayCaption[band].y + res::DpiScale(14, dpi)) << dpi;
+        EXPECT_GE(StatusRowOf(dpi).pictureTop, mainwnd::geo::kDelayCaption[band].y + res::DpiScale(14, dpi))
+            << dpi;
     }
 }
 

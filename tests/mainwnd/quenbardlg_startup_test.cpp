@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "mainwindowrun.h"
 #include "controls/graphgeometry.h"
 #include "device/status.h"
 #include "dialogs/dialoglogo.h"
-#include "mainwnd/quenbardlg.h"
+#include "mainwindowrun.h"
 #include "mainwnd/modellayout.h"
+#include "mainwnd/quenbardlg.h"
 #include "mainwnd/quenbargeometry.h"
 #include "mainwnd/quenbarids.h"
 #include "platform/backend/headless.h"
@@ -99,7 +99,9 @@ TEST_F(StartupTest, TheWindowTakesTheSkinsSizeAtEveryDpi) {
             EXPECT_EQ(dlg.GetClientRect().Width(), res::DpiScale(1272, dpi));
             EXPECT_EQ(dlg.GetClientRect().Height(), mainwnd::layout::StatusRowOf(dpi).clientHeight);
             EXPECT_GE(dlg.GetClientRect().Height(), res::DpiScale(676, dpi));
-            if (dpi == 96) { EXPECT_EQ(dlg.GetClientRect().Height(), 676); }
+            if (dpi == 96) {
+                EXPECT_EQ(dlg.GetClientRect().Height(), 676);
+            }
             const int band = res::DpiBand(dpi);
             EXPECT_EQ(dlg.GetDlgItem(g_BandFreqEditIds[0])->RectInParent().left, mainwnd::geo::kBandEditX[band]);
         });
@@ -166,8 +168,8 @@ TEST_F(StartupTest, GeometryOfEveryBand) {
                     ids.push_back(id);
             }
             for (int id : {IDC_MASTER_SLIDER, IDC_MASTER_EDIT, IDC_MASTER_MUTE, IDC_RESET_ALL, IDC_EQ_MODE,
-                           IDC_RESET_EQ, IDC_BYPASS_ALL, IDC_SOURCE_BUTTON, IDC_SCENE, IDC_SETUP, IDC_MINIMIZE,
-                           IDC_CLOSE, IDC_SPECTRUM})
+                           IDC_RESET_EQ, IDC_BYPASS_ALL, IDC_SOURCE_BUTTON, IDC_SCENE, IDC_SETUP,
+                           IDC_MINIMIZE, IDC_CLOSE, IDC_SPECTRUM})
                 ids.push_back(id);
             for (int id : g_OverlayButtonIds) {
                 if (dlg.GetDlgItem(id)->IsWindowVisible()) ids.push_back(id);
