@@ -2,7 +2,6 @@
 // with its selection, band numbers, Q handles, the hovered band's read-out and the filter markers. Everything
 // goes into one offscreen buffer that the window copies to the screen at once, so drags do not flicker. What
 // lies under the current channel comes from the base layer, so a drag draws one curve, not twelve.
-#include <algorithm>
 #include <charconv>
 #include <iterator>
 #include <string>
@@ -125,9 +124,7 @@ void SpectrumEditor::DrawGrid(gfx::Canvas& dc) const {
     dc.TextOut({g.left - 5, labelY}, "20");
     for (const auto& l : kFreqLabels) dc.TextOut({g.FreqToX(l.freq) + l.dx, labelY}, l.text);
 
-    // The plot's left margin does not grow with the DPI as the labels do; at 192 DPI they would start left of
-    // the control.
-    const int levelX = std::max(g.left - DpiScale(24), 0);
+    const int levelX = g.left - DpiScale(24);
     static constexpr const char* kLevels[] = {"-10", " -5", "0dB", " +5", "+10", "+15"};
     for (int a = 1; a <= 6; ++a) dc.TextOut({levelX, g.bottom - a * row - 6}, kLevels[a - 1]);
     dc.TextOut({levelX, g.bottom - 8}, "-15");

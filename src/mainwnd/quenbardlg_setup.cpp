@@ -198,15 +198,16 @@ void CQuenbarDlg::PlaceCommandButtons() {
     for (const geo::ButtonPlace& place : geo::kCommandButtonPlaces)
         PlaceItem(place.id, gfx::RectFromSize(place.at[b].x, place.at[b].y, button.cx, button.cy));
     // The graph keeps its template's top and height but stands between the overlay column and the command
-    // buttons' column as at 96 DPI: DpiScale(7) right of the one and DpiScale(21) left of the other. The
-    // template's scale would leave it too narrow at 120 DPI for the plot and its band numbers, and wider than
-    // that column allows in the bands that move the column left.
+    // buttons' column: DpiScale(7) right of the one, as at 96 DPI, and 21 pixels (20 from 144 DPI on) left of
+    // the other. The plot inside keeps a fixed width per band and the room left of it for the level labels
+    // grows only with the graph's width: with the template's scale, or a gap that scales, the graph is too
+    // narrow at 120 DPI for the last band's number and at 192 DPI for the labels.
     if (ui::Window* graph = GetDlgItem(IDC_SPECTRUM)) {
         gfx::Rect r = graph->RectInParent();
         const gfx::Rect overlay =
             mainwnd::layout::OverlayButtonRect(12, 0, res::skinsize::kOverlay[b], g_ScreenDpiX);
         r.left = overlay.right + DpiScale(7);
-        r.right = std::min(r.right, geo::kCommandButtonPlaces[0].at[b].x - DpiScale(21));
+        r.right = geo::kCommandButtonPlaces[0].at[b].x - geo::Between(21, 20, b);
         PlaceItem(IDC_SPECTRUM, r);
     }
     // Never shown; sized like the others where the template puts them.

@@ -174,6 +174,11 @@ TEST_F(StartupTest, GeometryOfEveryBand) {
             for (int id : g_OverlayButtonIds) {
                 if (dlg.GetDlgItem(id)->IsWindowVisible()) ids.push_back(id);
             }
+            for (int i = 0; i < kMasterScaleMarks; ++i) {
+                ids.push_back(g_MasterScaleLeftLabelIds[i]);
+                ids.push_back(g_MasterScaleRightLabelIds[i]);
+            }
+            ids.push_back(IDC_STATIC_VOLUME);
             for (std::size_t i = 0; i < ids.size(); ++i) {
                 const gfx::Rect a = rect(ids[i]);
                 EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= client.right && a.bottom <= client.bottom)
@@ -185,11 +190,16 @@ TEST_F(StartupTest, GeometryOfEveryBand) {
                     EXPECT_FALSE(overlap) << ids[i] << " and " << ids[j];
                 }
             }
-            // The plot leaves room right of it for the last band's number and the "20K" label, as at 96 DPI.
+            // The plot leaves room left of it for the level labels, which the graph draws DpiScale(24) left
+            // of it, and right of it for the last band's number and the "20K" label, as at 96 DPI.
             const gfx::Rect graph = rect(IDC_SPECTRUM);
             const controls::GraphLayout plot =
                 controls::CalcGraphLayout(gfx::RectFromSize(0, 0, graph.Width(), graph.Height()), dpi);
+            EXPECT_GE(plot.left - res::DpiScale(24, dpi), 0);
             EXPECT_GE(graph.Width() - plot.right, 11);
+            if (dpi == 96) {
+                EXPECT_EQ(graph, gfx::RectFromSize(151, 44, 999, 215));  // the template's
+            }
             // The grid's row captions on their rows, tall enough for a descender at the label font's size.
             const std::pair<int, int> rowCaptions[] = {{IDC_CAPTION_ID, g_BandNumberLabelIds[0]},
                                                        {IDC_CAPTION_FREQ, g_BandFreqEditIds[0]},
