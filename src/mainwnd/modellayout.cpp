@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "mainwnd/quenbargeometry.h"
+#include "mainwnd/quenbarids.h"
 #include "platform/res/dpi.h"
 #include "res/skin/skinsizes.h"
 
@@ -50,8 +51,8 @@ constexpr std::array<PerBand<int>, 3> kPitch{{
 }};
 
 // Rows at 96 DPI.
-constexpr int kSelectY = 449, kSelectY192 = 927;
 constexpr int kDelayEditY = 617, kDelayEditY192 = 1280;
+constexpr int kDelayCaptionY = geo::kDelayCaption[0].y, kDelayCaptionY192 = geo::kDelayCaption[4].y;
 constexpr int kSelectH = 22, kButtonH = 18, kEditH = 16;
 // The gaps between the rows of the right-hand column at 96 DPI: select | phase | gain edit | slider | mute |
 // delay edit, as running sums.
@@ -64,6 +65,21 @@ constexpr int kMatrixTop96 = 492, kMatrixHeight96 = 124;
 constexpr PerBand<int> kSmallCell{10, 13, 18, 20, 24};
 constexpr int kSmallRows = 10;
 constexpr int kSmallCellOffset96 = 4;  // its first row below the link row
+// The window's height at 96 DPI: the skin's.
+constexpr int kSkinHeight96 = 676;
+constexpr int kDelayCaptionH96 = 14;
+// The bottom bar's items at 96 DPI, where the template puts them; the pictures take their bitmaps' size.
+struct BarItem {
+    int id, x, w;
+};
+constexpr BarItem kBar96[] = {
+    {IDC_PICTURE_TCP, 19, 0},         {IDC_PICTURE_USB, 60, 0},        {IDC_STATIC_SOURCE, 140, 200},
+    {IDC_STATIC_SAVE_MODE, 350, 151}, {IDC_STATIC_CUR_MODE, 509, 151}, {IDC_STATIC_UPGRADE, 670, 151},
+    {IDC_STATIC_USB, 830, 100},       {IDC_STATIC_VERSION, 940, 151},  {IDC_STATIC_BUILD_TAG, 1101, 151},
+};
+constexpr int kBarTextH96 = 16;
+// The bar's gap under the delay row and caption, in every band: the windows above 96 DPI grow by it.
+constexpr int kStatusGap = 8;
 
 int GroupIndex(int outputs) {
     return outputs == 8 ? 0 : outputs == 10 ? 1 : 2;
@@ -162,8 +178,11 @@ Strip StripOf(int outputs, int dpi) {
     const int hSel = scale(kSelectH), hBtn = scale(kButtonH), hEdit = scale(kEditH);
     const int cell9 = kSmallCell[band];
     const int small9 = (kSmallRows - 1) * (cell9 + 2) + cell9;
-    const int ySel = geo::Between(kSelectY, kSelectY192, band);
-    int yDelay = geo::Between(kDelayEditY, kDelayEditY192, band);
+    const int ySel = geo::SelectRowY(band);
+    // The delay row stands by its caption, whose place every band gives: 3 pixels above it at 96 DPI, 4 at
+    // 192.
+    int yDelay = geo::kDelayCaption[band].y +
+                 geo::Between(kDelayEditY - kDelayCaptionY, kDelayEditY192 - kDelayCaptionY192, band);
     int yRow[4] = {};  // phase, gain edit, slider, mute
     // Model 9's ten rows must fit between the link row and the delay units: where the band's delay row
     // leaves too little room (144 DPI), it moves down, and the rows between share the larger gaps.
@@ -242,6 +261,36 @@ gfx::Rect OverlayButtonRect(int outputs, int channel, gfx::Size size, int dpi) {
 
 gfx::Rect BridgeButtonRect(int pair, gfx::Size size, int dpi) {
     return gfx::RectFromSize(res::DpiScale(1254, dpi), res::DpiScale(240 + 20 * pair, dpi), size.cx, size.cy);
+}
+
+StatusRow StatusRowOf(int dpi) {
+    const int band = res::DpiBand(dpi);
+    // Under the delay row and under its caption, which some bands put lower than the edits' bottom.
+    int above = geo::kDelayCaption[band].y + res::DpiScale(kDelayCaptionH96, dpi);
+    for (int outputs : {8, 10, 12}) above = std::max(above, StripOf(outputs, dpi).delayEdit.bottom);
+    StatusRow row;
+    row.pictureTop = above + kStatusGap;
+    row.textTop = row.pictureTop + res::DpiScale(7, dpi);
+    row.bottom =
+        row.pictureTop + std::max(res::skinsize::kTcpStatus[band].cy, res::skinsize::kUsbStatus[band].cy);
+    row.clientHeight = std::max(res::DpiScale(kSkinHeight96, dpi), row.bottom + res::DpiScale(5, dpi));
+    return row;
+}
+
+gfx::Rect StatusBarItemRect(int id, int dpi) {
+    const int band = res::DpiBand(dpi);
+    const StatusRow row = StatusRowOf(dpi);
+    for (const BarItem& item : kBar96) {
+        if (item.id != id) continue;
+        const int x = res::DpiScale(item.x, dpi);
+        if (id == IDC_PICTURE_TCP || id == IDC_PICTURE_USB) {
+            const gfx::Size size =
+                (id == IDC_PICTURE_TCP ? res::skinsize::kTcpStatus : res::skinsize::kUsbStatus)[band];
+            return gfx::RectFromSize(x, row.pictureTop, size.cx, size.cy);
+        }
+        return gfx::RectFromSize(x, row.textTop, res::DpiScale(item.w, dpi), res::DpiScale(kBarTextH96, dpi));
+    }
+    return {};
 }
 
 }  // namespace mainwnd::layout

@@ -7,14 +7,17 @@
 // every band follows one rule:
 // - x: every position and right edge of the strip area scales with the group's column pitch, so 96 DPI
 //   keeps its values and the columns keep their order;
-// - y: the select row and the delay-edit row take their band's Between value; the rows between keep their
+// - y: the select row takes geo::SelectRowY, the delay-edit row stands by the delay caption (3 pixels above
+//   its top at 96 DPI, 4 at 192, Between in the bands between); the rows between keep their
 //   order and sizes (DpiScale of the 96 DPI size, the track's height for the sliders) and share the free
 //   height in the proportions of the 96 DPI gaps. The delay-unit buttons stand DpiScale(1) above the delay
 //   edits. Where model 9's matrix (the tallest) would not fit between the link row and the delay-unit row,
 //   the delay-edit row moves down until it does;
 // - the matrix fills the height between the link row and the delay-unit row: its first row's offset and
 //   its pitch scale with that height (model 9: the pitch is its cell plus 2);
-// - the input labels and the overlay column take DpiScale of their 96 DPI values.
+// - the input labels and the overlay column take DpiScale of their 96 DPI values;
+// - the bottom bar (the link pictures and the status texts) stands under the delay-edit row, and the window
+//   is at least as tall as that bar needs (see StatusRowOf).
 #include <array>
 
 #include "device/channelmodel.h"
@@ -63,5 +66,20 @@ gfx::Rect LabelRect(int model, bool hideAux34, int bit, int dpi);
 gfx::Rect OverlayButtonRect(int outputs, int channel, gfx::Size size, int dpi);
 // The six bridge buttons, never shown, in a column near the right edge.
 gfx::Rect BridgeButtonRect(int pair, gfx::Size size, int dpi);
+
+// The bottom bar: the TCP and USB pictures at their bitmaps' size and the status texts beside them, at
+// DpiScale of their 96 DPI x and size (the template's). The pictures stand 8 pixels below the delay row and
+// its caption, the texts DpiScale(7) below the pictures' top. The bands above
+// 96 DPI put the delay row lower and the pictures taller than a plain scale would, so the window's client
+// area is the skin's DpiScale(676) or, where that is too low, DpiScale(5) more than the bar's bottom.
+struct StatusRow {
+    int pictureTop = 0;
+    int textTop = 0;
+    int bottom = 0;  // the taller picture's bottom edge
+    int clientHeight = 0;
+};
+StatusRow StatusRowOf(int dpi);
+// An item of the bar (the two pictures and the seven status texts of g_StatusTextIds); empty for other ids.
+gfx::Rect StatusBarItemRect(int id, int dpi);
 
 }  // namespace mainwnd::layout

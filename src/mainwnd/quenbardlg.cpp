@@ -8,6 +8,7 @@
 #include "mainwnd/linkmessages.h"
 #include "mainwnd/linkstrings.h"
 #include "mainwnd/mainresources.h"
+#include "mainwnd/modellayout.h"
 #include "mainwnd/quenbarids.h"
 #include "mainwnd/quenbartemplate.h"
 #include "mainwnd/shellstrings.h"
@@ -30,7 +31,6 @@ constexpr unsigned kPollMs = 10;
 constexpr unsigned kGraphSyncMs = 120;
 constexpr unsigned kStatusMs = 300;
 constexpr int kSkinWidth = 1272;
-constexpr int kSkinHeight = 676;
 constexpr gfx::Color kBackground = gfx::Rgb(0x21, 0x2C, 0x3D);
 }  // namespace
 
@@ -64,10 +64,11 @@ CQuenbarDlg::~CQuenbarDlg() {
 void CQuenbarDlg::CreateItems() {
     ui::TemplateDialog::CreateItems();
     // The skin's size, DpiScale(1272) x DpiScale(676), rather than the template's units at this DPI, which
-    // round differently from band to band; centred where the template's size was.
+    // round differently from band to band; taller where the bottom bar needs it; centred where the template's
+    // size was.
     const int dpi = App().Dpi();
     const gfx::Rect r = GetWindowRect();
-    const int w = res::DpiScale(kSkinWidth, dpi), h = res::DpiScale(kSkinHeight, dpi);
+    const int w = res::DpiScale(kSkinWidth, dpi), h = mainwnd::layout::StatusRowOf(dpi).clientHeight;
     MoveWindow(gfx::RectFromSize(r.left + (r.Width() - w) / 2, r.top + (r.Height() - h) / 2, w, h), false);
 }
 

@@ -6,6 +6,7 @@
 #include "device/channelmodel.h"
 #include "device/status.h"
 #include "mainwnd/linkstrings.h"
+#include "mainwnd/modellayout.h"
 #include "mainwnd/quenbardlg.h"
 #include "mainwnd/quenbargeometry.h"
 #include "mainwnd/quenbarids.h"
@@ -13,11 +14,13 @@
 #include "mainwnd/shellstrings.h"
 #include "platform/res/dpi.h"
 #include "platform/ui/application.h"
+#include "res/skin/skinsizes.h"
 #include "res/skinids.h"
 #include "res/uilanguage.h"
 
 namespace geo = mainwnd::geo;
 namespace skin = res::skinid;
+namespace layout = mainwnd::layout;
 using namespace mainwnd;
 
 namespace {
@@ -132,6 +135,11 @@ void CQuenbarDlg::SetupMasterVolume() {
               gfx::RectFromSize(geo::kMasterEdit[b].x, geo::kMasterEdit[b].y, DpiScale(60), DpiScale(16)));
     const gfx::Size mute = App().Skin().SizeOf(skin::kMasterMuteOn[b]);
     PlaceItem(IDC_MASTER_MUTE, gfx::RectFromSize(geo::kMasterMute[b].x, geo::kMasterMute[b].y, mute.cx, mute.cy));
+    // "Volume" over the slider, where 96 DPI has it: the template's scale would put it right of the slider
+    // in the higher bands, whose master column stands further left.
+    PlaceItem(IDC_STATIC_VOLUME,
+              gfx::RectFromSize(geo::kMasterSlider[b].x - DpiScale(29),
+                                geo::kMasterSlider[b].y - DpiScale(19), DpiScale(89), DpiScale(16)));
 }
 
 void CQuenbarDlg::SetupBandSliders() {
@@ -189,11 +197,17 @@ void CQuenbarDlg::PlaceCommandButtons() {
     const gfx::Size button{DpiScale(84), DpiScale(18)};
     for (const geo::ButtonPlace& place : geo::kCommandButtonPlaces)
         PlaceItem(place.id, gfx::RectFromSize(place.at[b].x, place.at[b].y, button.cx, button.cy));
-    // The graph keeps its template place but ends where it ends at 96 DPI, 21 pixels (scaled) before the
-    // command buttons' column: the bands move that column left of the template's scaled right edge.
+    // The graph keeps its template's top and height but stands between the overlay column and the command
+    // buttons' column: DpiScale(7) right of the one, as at 96 DPI, and 21 pixels (20 from 144 DPI on) left of
+    // the other. The plot inside keeps a fixed width per band and the room left of it for the level labels
+    // grows only with the graph's width: with the template's scale, or a gap that scales, the graph is too
+    // narrow at 120 DPI for the last band's number and at 192 DPI for the labels.
     if (ui::Window* graph = GetDlgItem(IDC_SPECTRUM)) {
         gfx::Rect r = graph->RectInParent();
-        r.right = std::min(r.right, geo::kCommandButtonPlaces[0].at[b].x - DpiScale(21));
+        const gfx::Rect overlay =
+            mainwnd::layout::OverlayButtonRect(12, 0, res::skinsize::kOverlay[b], g_ScreenDpiX);
+        r.left = overlay.right + DpiScale(7);
+        r.right = geo::kCommandButtonPlaces[0].at[b].x - geo::Between(21, 20, b);
         PlaceItem(IDC_SPECTRUM, r);
     }
     // Never shown; sized like the others where the template puts them.
@@ -260,6 +274,20 @@ void CQuenbarDlg::SetupStaticTexts() {
             w->MoveWindow(GridCell(b, k, geo::kBandNumberY[b]));
         }
     }
+    // The grid's row captions stand on their rows in every band, in a column that ends DpiScale(5) left of
+    // the grid (the template's scale misses both above 96 DPI), each as tall as its row: the template's
+    // 13 pixels cut the descenders of "Freq" and "Q".
+    const struct {
+        int id, y, h;
+    } rowCaptions[] = {
+        {IDC_CAPTION_ID, geo::kBandNumberY[b], geo::kFreqRowY[b] - geo::kBandNumberY[b]},
+        {IDC_CAPTION_FREQ, geo::kFreqRowY[b], geo::kQRowY[b] - geo::kFreqRowY[b]},
+        {IDC_CAPTION_Q, geo::kQRowY[b], geo::kGainRowY[b] - geo::kQRowY[b]},
+        {IDC_CAPTION_GAIN, geo::kGainRowY[b], DpiScale(16)},
+        {IDC_CAPTION_BYPASS, geo::kBandButtonY[b], DpiScale(14)},
+    };
+    const int captionWidth = DpiScale(47), captionX = geo::kBandEditX[b] - DpiScale(5) - captionWidth;
+    for (const auto& c : rowCaptions) PlaceItem(c.id, gfx::RectFromSize(captionX, c.y, captionWidth, c.h));
     m_DelayLabelFont = LabelFont();
     const std::string delay = res::LoadUiString(IDS_CAPTION_DELAY);
     for (int id : g_DelayCaptionIds) {
@@ -289,6 +317,16 @@ void CQuenbarDlg::SizeStatusPictures() {
     SizeItem(IDC_PICTURE_USB, App().Skin().SizeOf(skin::kUsbDisconnected[b]));
     SizeItem(IDC_PICTURE_TCP, App().Skin().SizeOf(skin::kTcpDisconnected[b]));
     SizeItem(IDC_PICTURE_LOGO, App().Skin().SizeOf(skin::kLogo[b]));
+    // The bottom bar stands under the delay row of this band, where the template's scale would put it on top
+    // of that row above 96 DPI.
+    for (int id : {IDC_PICTURE_TCP, IDC_PICTURE_USB}) {
+        if (ui::Window* w = GetDlgItem(id)) {
+            const gfx::Rect at = layout::StatusBarItemRect(id, g_ScreenDpiX);
+            const gfx::Rect r = w->RectInParent();
+            PlaceItem(id, gfx::RectFromSize(at.left, at.top, r.Width(), r.Height()));
+        }
+    }
+    for (int id : g_StatusTextIds) PlaceItem(id, layout::StatusBarItemRect(id, g_ScreenDpiX));
 }
 
 void CQuenbarDlg::PlaceDelayCaption() {

@@ -1,6 +1,9 @@
 #include "mainwnd/quenbargeometry.h"
 
+#include <algorithm>
+
 #include "mainwnd/quenbarids.h"
+#include "res/skin/skinsizes.h"
 
 namespace mainwnd::geo {
 
@@ -12,11 +15,21 @@ const std::array<ButtonPlace, kCommandButtons> kCommandButtonPlaces = {{
     {IDC_SOURCE_BUTTON, {{{1171, 406}, {1334, 524}, {1670, 638}, {2006, 726}, {2170, 842}}}},
 }};
 
+// Given at 96 DPI (x 1162 and 1234, y 66 + 40 i) and at 192 (x 2159 and 2295, y 132 + 75 i). The bands
+// between place the labels by the slider, whose place they give and which does not move in a straight line
+// with the DPI: the offsets from its corner follow Between, and the pitch follows the track's height from 40
+// on the 140-pixel track to 75 on the 260-pixel one, so the marks keep to the same points of the track.
 ScaleLabels MasterScaleLabels(int band) {
-    constexpr std::array<int, kScaleMarks> y1{66, 106, 146, 186};
-    constexpr std::array<int, kScaleMarks> y5{132, 207, 282, 357};
-    ScaleLabels s{Between(1162, 2159, band), Between(1234, 2295, band), {}, {Between(30, 54, band), Between(16, 32, band)}};
-    for (int i = 0; i < kScaleMarks; ++i) s.y[i] = Between(y1[i], y5[i], band);
+    const gfx::Point slider = kMasterSlider[band];
+    const int track = res::skinsize::kMasterTrack[band].cy, track1 = res::skinsize::kMasterTrack[0].cy,
+              track5 = res::skinsize::kMasterTrack[res::kDpiBands - 1].cy;
+    const int pitch = 40 + ((75 - 40) * (track - track1) + (track5 - track1) / 2) / (track5 - track1);
+    const int top = slider.y + Between(66 - 63, 132 - 130, band);
+    ScaleLabels s{slider.x - Between(1203 - 1162, 2234 - 2159, band),
+                  slider.x + Between(1234 - 1203, 2295 - 2234, band),
+                  {},
+                  {Between(30, 54, band), Between(16, 32, band)}};
+    for (int i = 0; i < kScaleMarks; ++i) s.y[i] = top + pitch * i;
     return s;
 }
 
@@ -31,14 +44,35 @@ gfx::Point DelayCalcButton(int band) {
     return Between({17, 406}, {26, 842}, band);
 }
 
+namespace {
+constexpr int kSelectY = 449, kSelectY192 = 927;
+constexpr int kSelectGap96 = 14;  // under the band buttons' bottom
+
+// How far the select row stands above Between in a band; the strip captions move by as much.
+int SelectLift(int band) {
+    return SelectRowY(band) - Between(kSelectY, kSelectY192, band);
+}
+gfx::Point Lifted(gfx::Point p, int band) {
+    return {p.x, p.y + SelectLift(band)};
+}
+}  // namespace
+
+int SelectRowY(int band) {
+    const int y = Between(kSelectY, kSelectY192, band);
+    if (band == 0 || band == res::kDpiBands - 1) return y;
+    const int underButtons = kBandButtonY[band] + res::skinsize::kBandButton[band].cy +
+                             res::DpiScale(kSelectGap96, kBandDpi[band]);
+    return std::min(y, underButtons);
+}
+
 gfx::Point ChannelNameCaption(int band) {
-    return Between({14, 454}, {19, 934}, band);
+    return Lifted(Between({14, 454}, {19, 934}, band), band);
 }
 gfx::Point LinkCaption(int band) {
-    return Between({10, 477}, {14, 981}, band);
+    return Lifted(Between({10, 477}, {14, 981}, band), band);
 }
 gfx::Point PhaseCaption(int band) {
-    return Between({58, 477}, {105, 981}, band);
+    return Lifted(Between({58, 477}, {105, 981}, band), band);
 }
 
 }  // namespace mainwnd::geo

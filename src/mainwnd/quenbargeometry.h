@@ -77,6 +77,11 @@ gfx::Point InputVolumeButton(int band);
 gfx::Point SceneButton(int band);
 gfx::Point DelayCalcButton(int band);
 
+// The strips' select row: given at 96 and 192 DPI. The bands between take Between, but stand no further under
+// the band buttons than 96 DPI does (DpiScale(14) under their bottom), which leaves the strips room above the
+// delay caption at 168 DPI. The strip captions move with the row.
+int SelectRowY(int band);
+
 // Captions placed by the layout pass.
 inline constexpr PerBand<gfx::Point> kDelayCaption{{{20, 620}, {25, 797}, {32, 975}, {40, 1106}, {39, 1284}}};
 gfx::Point ChannelNameCaption(int band);

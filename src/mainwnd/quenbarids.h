@@ -20,6 +20,10 @@ constexpr int IDC_STATIC_VOLUME = 1464;     // "Volume", over the master slider
 constexpr int IDC_PICTURE_TCP = 1265;       // TCP link picture (hidden in the Chinese template)
 constexpr int IDC_PICTURE_USB = 1266;       // USB link picture
 constexpr int IDC_PICTURE_LOGO = 1849;      // the logo, at the top-left corner
+// The texts of the bottom bar, left to right, shown or not.
+inline constexpr std::array<int, 7> g_StatusTextIds{
+    IDC_STATIC_SOURCE, IDC_STATIC_SAVE_MODE, IDC_STATIC_CUR_MODE, IDC_STATIC_UPGRADE,
+    IDC_STATIC_USB,    IDC_STATIC_VERSION,   IDC_STATIC_BUILD_TAG};
 
 // Captions the start-up writes (string ids in shellstrings.h).
 constexpr int IDC_CAPTION_BTL = 1453;             // hidden

@@ -5,15 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "mainwindowrun.h"
+#include "controls/graphgeometry.h"
 #include "device/status.h"
 #include "dialogs/dialoglogo.h"
+#include "mainwindowrun.h"
+#include "mainwnd/modellayout.h"
 #include "mainwnd/quenbardlg.h"
 #include "mainwnd/quenbargeometry.h"
 #include "mainwnd/quenbarids.h"
 #include "platform/backend/headless.h"
 #include "platform/ui/application.h"
 #include "platform/ui/messages.h"
+#include "res/skin/skinsizes.h"
 
 namespace {
 
@@ -86,14 +89,19 @@ TEST_F(StartupTest, EnterAndEscDoNothing) {
     });
 }
 
-// The window's size and its band follow the DPI: 109/110 and 187/188 are the band edges.
+// The window's size and its band follow the DPI: 109/110 and 187/188 are the band edges. It is the skin's,
+// taller where the bottom bar needs it (not at 96 DPI).
 TEST_F(StartupTest, TheWindowTakesTheSkinsSizeAtEveryDpi) {
     for (int dpi : {96, 109, 110, 120, 144, 168, 187, 188, 192}) {
         SCOPED_TRACE(dpi);
         Run(dpi, [&](CQuenbarDlg& dlg) {
             EXPECT_EQ(g_ScreenDpiX, dpi);
             EXPECT_EQ(dlg.GetClientRect().Width(), res::DpiScale(1272, dpi));
-            EXPECT_EQ(dlg.GetClientRect().Height(), res::DpiScale(676, dpi));
+            EXPECT_EQ(dlg.GetClientRect().Height(), mainwnd::layout::StatusRowOf(dpi).clientHeight);
+            EXPECT_GE(dlg.GetClientRect().Height(), res::DpiScale(676, dpi));
+            if (dpi == 96) {
+                EXPECT_EQ(dlg.GetClientRect().Height(), 676);
+            }
             const int band = res::DpiBand(dpi);
             EXPECT_EQ(dlg.GetDlgItem(g_BandFreqEditIds[0])->RectInParent().left, mainwnd::geo::kBandEditX[band]);
         });
@@ -110,6 +118,30 @@ TEST(BandGeometry, TheBandsBetweenFollowOneRule) {
                 EXPECT_GE(Between(b1, b5, band), std::min(Between(b1, b5, band - 1), b5));
             }
         }
+    }
+}
+
+// The master scale's labels: the given values at 96 and 192 DPI; in every band beside the slider, top label
+// level with the track's top part and the four inside its height.
+TEST(BandGeometry, MasterScaleLabelsStandBesideTheSlider) {
+    using namespace mainwnd::geo;
+    const ScaleLabels b1 = MasterScaleLabels(0), b5 = MasterScaleLabels(4);
+    EXPECT_EQ(b1.leftX, 1162);
+    EXPECT_EQ(b1.rightX, 1234);
+    EXPECT_EQ(b1.y, (std::array<int, kScaleMarks>{66, 106, 146, 186}));
+    EXPECT_EQ(b1.size, (gfx::Size{30, 16}));
+    EXPECT_EQ(b5.leftX, 2159);
+    EXPECT_EQ(b5.rightX, 2295);
+    EXPECT_EQ(b5.y, (std::array<int, kScaleMarks>{132, 207, 282, 357}));
+    EXPECT_EQ(b5.size, (gfx::Size{54, 32}));
+    for (int band = 0; band < res::kDpiBands; ++band) {
+        SCOPED_TRACE(band);
+        const ScaleLabels s = MasterScaleLabels(band);
+        const gfx::Size track = res::skinsize::kMasterTrack[band];
+        EXPECT_LE(s.leftX + s.size.cx, kMasterSlider[band].x);
+        EXPECT_GE(s.rightX, kMasterSlider[band].x + track.cx);
+        EXPECT_GE(s.y[0], kMasterSlider[band].y);
+        EXPECT_LE(s.y[kScaleMarks - 1] + s.size.cy, kMasterSlider[band].y + track.cy);
     }
 }
 
@@ -136,9 +168,17 @@ TEST_F(StartupTest, GeometryOfEveryBand) {
                     ids.push_back(id);
             }
             for (int id : {IDC_MASTER_SLIDER, IDC_MASTER_EDIT, IDC_MASTER_MUTE, IDC_RESET_ALL, IDC_EQ_MODE,
-                           IDC_RESET_EQ, IDC_BYPASS_ALL, IDC_SOURCE_BUTTON, IDC_SCENE, IDC_SETUP, IDC_MINIMIZE,
-                           IDC_CLOSE})
+                           IDC_RESET_EQ, IDC_BYPASS_ALL, IDC_SOURCE_BUTTON, IDC_SCENE, IDC_SETUP,
+                           IDC_MINIMIZE, IDC_CLOSE, IDC_SPECTRUM})
                 ids.push_back(id);
+            for (int id : g_OverlayButtonIds) {
+                if (dlg.GetDlgItem(id)->IsWindowVisible()) ids.push_back(id);
+            }
+            for (int i = 0; i < kMasterScaleMarks; ++i) {
+                ids.push_back(g_MasterScaleLeftLabelIds[i]);
+                ids.push_back(g_MasterScaleRightLabelIds[i]);
+            }
+            ids.push_back(IDC_STATIC_VOLUME);
             for (std::size_t i = 0; i < ids.size(); ++i) {
                 const gfx::Rect a = rect(ids[i]);
                 EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= client.right && a.bottom <= client.bottom)
@@ -148,6 +188,46 @@ TEST_F(StartupTest, GeometryOfEveryBand) {
                     const bool overlap =
                         a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
                     EXPECT_FALSE(overlap) << ids[i] << " and " << ids[j];
+                }
+            }
+            // The plot leaves room left of it for the level labels, which the graph draws DpiScale(24) left
+            // of it, and right of it for the last band's number and the "20K" label, as at 96 DPI.
+            const gfx::Rect graph = rect(IDC_SPECTRUM);
+            const controls::GraphLayout plot =
+                controls::CalcGraphLayout(gfx::RectFromSize(0, 0, graph.Width(), graph.Height()), dpi);
+            EXPECT_GE(plot.left - res::DpiScale(24, dpi), 0);
+            EXPECT_GE(graph.Width() - plot.right, 11);
+            if (dpi == 96) {
+                EXPECT_EQ(graph, gfx::RectFromSize(151, 44, 999, 215));  // the template's
+            }
+            // The grid's row captions on their rows, tall enough for a descender at the label font's size.
+            const std::pair<int, int> rowCaptions[] = {{IDC_CAPTION_ID, g_BandNumberLabelIds[0]},
+                                                       {IDC_CAPTION_FREQ, g_BandFreqEditIds[0]},
+                                                       {IDC_CAPTION_Q, g_BandQEditIds[0]},
+                                                       {IDC_CAPTION_GAIN, g_BandGainEditIds[0]},
+                                                       {IDC_CAPTION_BYPASS, g_BandButtonIds[0]}};
+            for (const auto& [caption, row] : rowCaptions) {
+                EXPECT_EQ(rect(caption).top, rect(row).top) << caption;
+                EXPECT_GE(rect(caption).Height(), res::DpiScale(14, dpi)) << caption;
+                EXPECT_LT(rect(caption).right, rect(row).left) << caption;
+            }
+            // The bottom bar (both link pictures, which the paint draws even where the control is hidden, and
+            // the status texts that show) inside the window and clear of every other control that shows.
+            std::vector<int> bar = {IDC_PICTURE_TCP, IDC_PICTURE_USB};
+            for (int id : g_StatusTextIds) {
+                if (dlg.GetDlgItem(id)->IsWindowVisible()) bar.push_back(id);
+            }
+            EXPECT_GE(bar.size(), 5u);  // the source, version and build-tag texts show
+            for (int id : bar) {
+                const gfx::Rect a = rect(id);
+                EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= client.right && a.bottom <= client.bottom)
+                    << id;
+                for (const ui::Window* other : dlg.Children()) {
+                    if (other->GetDlgCtrlID() == id || !other->IsWindowVisible()) continue;
+                    const gfx::Rect b = other->RectInParent();
+                    const bool overlap =
+                        a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+                    EXPECT_FALSE(overlap) << id << " and " << other->GetDlgCtrlID();
                 }
             }
             if (dpi == 192) {

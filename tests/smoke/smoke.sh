@@ -8,9 +8,11 @@ shot=$2
 standin=$3
 dpi=${4:-96}
 export DSP_CONSOLE_DPI=$dpi
-# The window's size: the skin's 1272 x 676 scaled by DPI / 96, truncated.
+# The window's size: the skin's 1272 x 676 scaled by DPI / 96, truncated; at 192 DPI taller, for the bottom bar
+# under the delay row.
 want_w=$((1272 * dpi / 96))
 want_h=$((676 * dpi / 96))
+[ "$dpi" = 192 ] && want_h=1392
 session_name=smoke
 . "$(dirname "$0")/session.sh"
 start_xvfb
