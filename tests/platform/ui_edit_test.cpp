@@ -1,7 +1,7 @@
-// The edit control: typing, caret and selection keys, notices, limits, read-only, pre-translate and wheel.
-#include "platform/ui/edit.h"
-
+// The edit control: typing, caret and selection keys, notices, limits, read-only, pre-translate, wheel and
+// text input (on only while an editable edit has the focus; compositions dropped when it stops taking text).
 #include "platform/ui/button.h"
+#include "platform/ui/edit.h"
 #include "ui_controls_fixture.h"
 
 namespace ui::testing {

@@ -1,5 +1,6 @@
 // One paste through the desktop's clipboard on the SDL backend, and SDL's text input following the focus. It
 // needs a display (the smoke label runs it under Xvfb); without one it is skipped.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,8 +10,6 @@
 #include "platform/ui/button.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/inputevent.h"
-
-#include <SDL.h>
 
 namespace ui {
 namespace {

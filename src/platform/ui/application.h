@@ -193,7 +193,7 @@ class Application {
         bool operator==(const TextInputSpot&) const = default;
     };
     std::optional<TextInputSpot> text_input_spot_;
-    bool text_input_on_ = false;     // what the backend was last told (it starts off)
+    bool text_input_on_ = false;      // what the backend was last told (it starts off)
     uint32_t text_input_window_ = 0;  // the window text input is on for
     bool ime_composing_ = false;      // the last composition the display reported was not empty
 };
