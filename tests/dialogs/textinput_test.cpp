@@ -180,4 +180,25 @@ TEST_F(NameInputTest, TheCandidateWindowFollowsTheCaretOfTheNewName) {
     d.DoModal();
 }
 
+// Text input is on while 1238 has the focus, off on the read-only current name and once the dialog is gone.
+TEST_F(NameInputTest, TextInputIsOnOnlyInTheNewName) {
+    CSaveChannelName d(2, "Left", nullptr, &app);
+    OnModal([&](ui::Dialog&) {
+        Settle();
+        EXPECT_TRUE(d.NewNameEdit().HasFocus());
+        EXPECT_TRUE(hl.TextInputEnabled());
+        d.GetDlgItem(IDC_NAME_EDIT)->SetFocus();
+        EXPECT_FALSE(hl.TextInputEnabled());
+        d.NewNameEdit().SetFocus();
+        EXPECT_TRUE(hl.TextInputEnabled());
+        hl.Type("Door");
+        hl.KeyPress(ui::VK_RETURN);
+    });
+    ASSERT_EQ(d.DoModal(), ui::IDOK);
+    std::string name;
+    d.GetNewName(name);
+    EXPECT_EQ(name, "Door");
+    EXPECT_FALSE(hl.TextInputEnabled());
+}
+
 }  // namespace

@@ -1,4 +1,6 @@
-// The edit control: typing, caret and selection keys, notices, limits, read-only, pre-translate and wheel.
+// The edit control: typing, caret and selection keys, notices, limits, read-only, pre-translate, wheel and
+// text input (on only while an editable edit has the focus; compositions dropped when it stops taking text).
+#include "platform/ui/button.h"
 #include "platform/ui/edit.h"
 #include "ui_controls_fixture.h"
 
@@ -244,6 +246,134 @@ TEST_F(EditTest, APaintAsksTheParentsColourStepAsEditOrAsStaticWhenReadOnlyOrDis
     PaintAll();
     EXPECT_EQ(parent.Count("CTLCOLOR 6"), 2);
     EXPECT_EQ(parent.Count("CTLCOLOR 1"), 0);
+}
+
+// Text input is on exactly while an editable, enabled edit (in enabled windows) has the focus; a focus change
+// (or the focus lost with its window) switches it at once, anything else before the display is read again,
+// and the backend hears only changes.
+TEST_F(EditTest, TextInputIsOnOnlyWhileAnEditableEditHasTheFocus) {
+    Edit read_only(&app), disabled(&app);
+    read_only.Create(&parent, 1003, gfx::RectFromSize(10, 70, 120, 20), "abc", WS_VISIBLE | WS_TABSTOP);
+    read_only.SetReadOnly(true);
+    disabled.Create(&parent, 1004, gfx::RectFromSize(10, 100, 120, 20), "", WS_VISIBLE | WS_DISABLED);
+    Button button(&app);
+    button.Create(&parent, 1005, gfx::RectFromSize(10, 130, 60, 20), "OK", WS_VISIBLE | WS_TABSTOP);
+    hl.RunPending();
+    EXPECT_FALSE(hl.TextInputEnabled());
+    EXPECT_EQ(hl.TextInputCalls(), 0);
+
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        bool pump;  // whether the state shows only once the loop has run
+        bool on;
+        int calls;
+    } steps[] = {
+        {"the edit takes the focus", [&] { edit.SetFocus(); }, false, true, 1},
+        {"typing in it", [&] { hl.Type("12"), hl.KeyPress(VK_LEFT); }, true, true, 1},
+        {"a read-only edit", [&] { read_only.SetFocus(); }, false, false, 2},
+        {"a button", [&] { button.SetFocus(); }, false, false, 2},
+        {"a disabled edit", [&] { disabled.SetFocus(); }, false, false, 2},
+        {"a click into the edit", [&] { hl.ClickWindow(edit); }, true, true, 3},
+        {"another editable edit", [&] { other.SetFocus(); }, false, true, 3},
+        {"it is disabled", [&] { other.EnableWindow(false); }, true, false, 4},
+        {"enabled again", [&] { other.EnableWindow(true); }, true, true, 5},
+        {"made read-only", [&] { other.SetReadOnly(true); }, true, false, 6},
+        {"editable again", [&] { other.SetReadOnly(false); }, true, true, 7},
+        {"its parent disabled, as below a modal dialog", [&] { parent.EnableWindow(false); }, true, false, 8},
+        {"its parent enabled", [&] { parent.EnableWindow(true); }, true, true, 9},
+        {"the window hidden with the focus in it", [&] { top.ShowWindow(SW_HIDE); }, false, false, 10},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        if (step.pump) hl.RunPending();
+        EXPECT_EQ(hl.TextInputEnabled(), step.on);
+        EXPECT_EQ(hl.TextInputCalls(), step.calls);
+    }
+    EXPECT_EQ(edit.GetWindowText(), "12");
+}
+
+// A dialog: on for its edit while it is open, off once it has closed (the focus goes back to a button).
+TEST_F(EditTest, TextInputGoesOffWhenTheDialogWithTheFocusedEditCloses) {
+    class NameDialog : public Dialog {
+      public:
+        using Dialog::Dialog;
+        Edit name{&App()};
+
+      protected:
+        void CreateItems() override {
+            name.Create(this, 1237, gfx::RectFromSize(10, 10, 120, 20), "", WS_VISIBLE | WS_TABSTOP);
+        }
+    };
+    Button button(&app);
+    button.Create(&parent, 1005, gfx::RectFromSize(10, 130, 60, 20), "OK", WS_VISIBLE | WS_TABSTOP);
+    button.SetFocus();
+    NameDialog d(&top, &app);
+    d.SetInitialSize(200, 100);
+    bool on_inside = false;
+    app.SetModalObserver([&](Window& w) {
+        on_inside = d.name.HasFocus() && hl.TextInputEnabled();
+        hl.Type("ab");
+        app.Post([&] { static_cast<Dialog&>(w).EndDialog(IDOK); });
+    });
+    EXPECT_EQ(d.DoModal(), IDOK);
+    EXPECT_TRUE(on_inside);
+    EXPECT_EQ(d.name.GetWindowText(), "ab");
+    EXPECT_TRUE(button.HasFocus());
+    EXPECT_FALSE(hl.TextInputEnabled());
+    EXPECT_EQ(hl.TextInputCalls(), 2);
+}
+
+// What an input method composes goes when the edit stops taking text: its focus leaves, its window is
+// hidden, it is made read-only. Moving from one edit to another in the middle of a composition restarts text
+// input, so that the input method drops it too; without one nothing is restarted.
+TEST_F(EditTest, ACompositionIsDroppedWhenTheEditStopsTakingText) {
+    Button button(&app);
+    button.Create(&parent, 1005, gfx::RectFromSize(10, 130, 60, 20), "OK", WS_VISIBLE | WS_TABSTOP);
+    struct Case {
+        const char* name;
+        std::function<void()> leave;
+        int calls;  // backend calls the leave makes
+    } cases[] = {
+        {"focus to a button", [&] { button.SetFocus(); }, 1},
+        {"focus to another edit", [&] { other.SetFocus(); }, 2},
+        {"made read-only", [&] { edit.SetReadOnly(true); }, 1},
+        {"disabled", [&] { edit.EnableWindow(false); }, 1},
+        {"its window hidden", [&] { top.ShowWindow(SW_HIDE); }, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        top.ShowWindow(SW_SHOW);
+        edit.SetReadOnly(false);
+        edit.EnableWindow(true);
+        edit.SetFocus();
+        hl.Compose("zhong");
+        hl.RunPending();
+        ASSERT_TRUE(edit.IsComposing());
+        const int before = hl.TextInputCalls();
+        c.leave();
+        hl.RunPending();
+        EXPECT_FALSE(edit.IsComposing());
+        EXPECT_TRUE(edit.Composition().empty());
+        EXPECT_EQ(hl.TextInputCalls() - before, c.calls);
+        EXPECT_EQ(edit.GetWindowText(), "");
+        // Text input stays on only where another edit took the focus.
+        EXPECT_EQ(hl.TextInputEnabled(), other.HasFocus());
+    }
+    // Between edits without a composition, text input just stays on.
+    edit.SetFocus();
+    hl.RunPending();
+    const int before = hl.TextInputCalls();
+    other.SetFocus();
+    edit.SetFocus();
+    EXPECT_EQ(hl.TextInputCalls(), before);
+    EXPECT_TRUE(hl.TextInputEnabled());
+    // A composition queued for the edit before its focus left shows nowhere.
+    hl.Compose("zhong");
+    button.SetFocus();
+    hl.RunPending();
+    EXPECT_FALSE(edit.IsComposing());
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
-// One paste through the desktop's clipboard on the SDL backend. It needs a display (the smoke label runs it
-// under Xvfb); without one it is skipped.
+// One paste through the desktop's clipboard on the SDL backend, and SDL's text input following the focus. It
+// needs a display (the smoke label runs it under Xvfb); without one it is skipped.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 #include "platform/backend/sdl.h"
 #include "platform/ui/application.h"
+#include "platform/ui/button.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/inputevent.h"
 
@@ -37,6 +39,54 @@ TEST(SdlClipboard, CtrlVPastesTheDesktopsClipboard) {
     int ticks = 0;
     app.RunModalLoop([&] { return edit.GetWindowText() == "-3.5" || ++ticks > 1000; });
     EXPECT_EQ(edit.GetWindowText(), "-3.5");
+    app.SetMainWindow(nullptr);
+}
+
+// SDL makes text of keys only while text input is on: on while the editable edit has the focus, off for a
+// read-only edit and a button. Where xdotool can press real keys, keys pressed while the read-only edit has
+// the focus type nothing anywhere, and keys pressed right after a click into the edit type their text.
+TEST(SdlClipboard, TextInputIsOnOnlyWhileAnEditableEditHasTheFocus) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no display";
+    std::string error;
+    std::unique_ptr<SdlBackend> backend = SdlBackend::Open("", &error);
+    if (!backend) GTEST_SKIP() << error;
+    EXPECT_FALSE(SDL_IsTextInputActive()) << "off until an edit takes the focus";
+    Application app(std::move(backend));
+    Window top(&app);
+    ASSERT_TRUE(top.CreateTopLevel(gfx::RectFromSize(10, 10, 200, 110), "text input", WS_VISIBLE));
+    app.SetMainWindow(&top);
+    Edit edit(&app), read_only(&app);
+    edit.Create(&top, 1001, gfx::RectFromSize(10, 10, 120, 20));
+    read_only.Create(&top, 1002, gfx::RectFromSize(10, 40, 120, 20), "fixed");
+    read_only.SetReadOnly(true);
+    Button button(&app);
+    button.Create(&top, 1003, gfx::RectFromSize(10, 70, 60, 20), "OK");
+    app.RunUntilIdle();
+    edit.SetFocus();
+    EXPECT_TRUE(SDL_IsTextInputActive());
+    button.SetFocus();
+    EXPECT_FALSE(SDL_IsTextInputActive());
+    read_only.SetFocus();
+    EXPECT_FALSE(SDL_IsTextInputActive());
+
+    if (std::system("command -v xdotool > /dev/null 2>&1") == 0) {
+        top.SetTimer(1, 10);  // the loop wakes up even if nothing else comes
+        auto pump = [&](const std::function<bool()>& done, int64_t ms) {
+            const int64_t end = app.Now() + ms;
+            app.RunModalLoop([&] { return done() || app.Now() > end; });
+        };
+        ASSERT_EQ(std::system("xdotool type --delay 1 xy"), 0);
+        pump([] { return false; }, 300);
+        // A click into the edit and keys at once after it, while the loop runs.
+        const gfx::Point p = edit.ClientToScreen({5, 5});
+        const std::string click_and_type = "(xdotool mousemove " + std::to_string(p.x) + " " +
+                                           std::to_string(p.y) + " click 1 type --delay 0 ab) &";
+        ASSERT_EQ(std::system(click_and_type.c_str()), 0);
+        pump([&] { return edit.GetWindowText() == "ab"; }, 5000);
+        EXPECT_TRUE(edit.HasFocus());
+        EXPECT_EQ(edit.GetWindowText(), "ab");
+        EXPECT_EQ(read_only.GetWindowText(), "fixed");
+    }
     app.SetMainWindow(nullptr);
 }
 

@@ -69,6 +69,10 @@ class Backend {
     // Where the input method puts its candidate window: the caret of the edit that takes typed text, in the
     // native window's coordinates. Set again when the caret or the window moves.
     virtual void SetTextInputRect(NativeWindow& native, const gfx::Rect& caret) { (void)native, (void)caret; }
+    // Whether the display makes text of the keys typed (and lets an input method compose): on only while a
+    // window that takes typed text has the focus, so that elsewhere an input method leaves the keys alone.
+    // Changes take effect for the events moved into the queue after the call.
+    virtual void SetTextInputEnabled(bool on) { (void)on; }
     // The X11 id of the window, or 0 where it is not an X11 window (no display, Wayland).
     virtual unsigned long X11WindowId(const NativeWindow& native) const { return (void)native, 0; }
 

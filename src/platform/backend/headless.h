@@ -66,6 +66,13 @@ class HeadlessBackend : public Backend {
     void SetTextInputRect(NativeWindow& native, const gfx::Rect& caret) override {
         Record(native).text_input_rects.push_back(caret);
     }
+    void SetTextInputEnabled(bool on) override {
+        text_input_ = on;
+        ++text_input_calls_;
+    }
+    // Whether text input is on, and how often it was switched (off and on), for tests.
+    bool TextInputEnabled() const { return text_input_; }
+    int TextInputCalls() const { return text_input_calls_; }
     // The native windows alive, oldest first.
     const std::vector<std::unique_ptr<HeadlessNative>>& Natives() const { return natives_; }
 
@@ -119,6 +126,8 @@ class HeadlessBackend : public Backend {
     std::chrono::steady_clock::time_point start_;
     int dpi_ = 96;
     int presents_ = 0;
+    bool text_input_ = false;
+    int text_input_calls_ = 0;
     std::vector<std::unique_ptr<HeadlessNative>> natives_;
     std::chrono::milliseconds stall_limit_{20000};
     std::mutex mutex_;

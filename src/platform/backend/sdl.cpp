@@ -60,7 +60,8 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(const std::string& dpi_variable, st
     if (SDL_GetDisplayDPI(0, nullptr, &hdpi, nullptr) == 0 && hdpi > 1)
         fallback = static_cast<int>(std::lround(hdpi));
     b->dpi_ = DpiFromEnvironment(dpi_variable, fallback);
-    SDL_StartTextInput();
+    // SDL starts with text input on; the application turns it on while an edit takes text.
+    SDL_StopTextInput();
     return b;
 }
 
@@ -155,6 +156,14 @@ void SdlBackend::SetTextInputRect(NativeWindow&, const gfx::Rect& caret) {
     // SDL places the candidate window of the window with the keyboard focus, which is the caret's.
     SDL_Rect r{caret.left, caret.top, caret.Width(), caret.Height()};
     SDL_SetTextInputRect(&r);
+}
+
+void SdlBackend::SetTextInputEnabled(bool on) {
+    // Keys make SDL_TEXTINPUT (and reach an input method) only while it is on, decided as SDL reads them.
+    if (on)
+        SDL_StartTextInput();
+    else
+        SDL_StopTextInput();
 }
 
 void SdlBackend::DestroyNative(NativeWindow* native) {

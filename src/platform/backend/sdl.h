@@ -36,6 +36,7 @@ class SdlBackend : public Backend {
     void SetNativeIcon(NativeWindow& native, const gfx::Bitmap& icon) override;
     void Present(NativeWindow& native, const gfx::Bitmap& back) override;
     void SetTextInputRect(NativeWindow& native, const gfx::Rect& caret) override;
+    void SetTextInputEnabled(bool on) override;
     unsigned long X11WindowId(const NativeWindow& native) const override;
     std::string GetClipboardText() const override;
     void SetClipboardText(const std::string& text) override;

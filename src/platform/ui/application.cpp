@@ -128,6 +128,7 @@ void Application::Dispatch(QueueItem& item) {
             queue_.Complete(item.send, 1);
             return;
         case QueueItem::Kind::kInput:
+            if (item.input.type == InputEvent::Type::kComposition) ime_composing_ = !item.input.text.empty();
             input_.Deliver(item.input, FromHandle(item.target));
             return;
         case QueueItem::Kind::kSend: {
@@ -162,6 +163,9 @@ bool Application::FireTimer() {
 }
 
 bool Application::PumpOnce() {
+    // Focus changes switch text input at once; this catches the rest (an edit disabled or made read-only
+    // while focused, a dialog hidden or destroyed with the focus in it) before the display is read again.
+    SyncTextInput();
     backend_->PollEvents();
     if (auto item = queue_.Pop()) {
         Dispatch(*item);
@@ -169,12 +173,42 @@ bool Application::PumpOnce() {
     }
     if (painter_.PaintAll()) return true;
     if (FireTimer()) return true;
+    SyncTextInput();
     SyncTextInputRect();
     return false;
 }
 
-void Application::SyncTextInputRect() {
+void Application::SyncTextInput() {
     Window* focus = input_.Focus();
+    Window* taker = focus && InputRouter::AcceptsInput(focus) && focus->TakesTextInput() ? focus : nullptr;
+    const uint32_t now = taker ? taker->Handle() : 0;
+    if (now == text_input_window_) return;
+    const uint32_t before = text_input_window_;
+    text_input_window_ = now;
+    text_input_spot_.reset();  // the input method hears of the caret again
+    if (!taker) {
+        if (text_input_on_) backend_->SetTextInputEnabled(false);
+        text_input_on_ = false;
+    } else if (!text_input_on_) {
+        backend_->SetTextInputEnabled(true);
+        text_input_on_ = true;
+    } else if (ime_composing_) {
+        // From one edit to another in the middle of a composition: off and on again makes the input method
+        // drop it, as the edit that showed it did, instead of carrying it into the new edit.
+        backend_->SetTextInputEnabled(false);
+        backend_->SetTextInputEnabled(true);
+    }
+    ime_composing_ = false;
+    // A composition left in the window that took the text (its dialog hidden, it made read-only or
+    // disabled) goes: the input method has dropped it. Last, as the handler may move the focus again.
+    if (Window* old = FromHandle(before); old && old->IsComposing()) {
+        const std::string ended;
+        old->WindowProc(WM_IME_COMPOSITION, 0, reinterpret_cast<LPARAM>(&ended));
+    }
+}
+
+void Application::SyncTextInputRect() {
+    Window* focus = FromHandle(text_input_window_);
     const std::optional<gfx::Rect> caret = focus ? focus->TextInputCaret() : std::nullopt;
     Window* top = caret ? focus->GetTopLevel() : nullptr;
     if (!top || !top->Native()) {

@@ -160,6 +160,10 @@ class Application {
     bool FireTimer();
     void Idle(WaitKind kind);
     void EndModalsForQuit();
+    // Turns the backend's text input on while the focus is a window that takes typed text (and every window
+    // above it is enabled), off otherwise; called on every focus change or loss and before every pump of
+    // native events, so keys are read in the state their target needs. Calls the backend only on a change.
+    void SyncTextInput();
     // Tells the backend where the focused edit's caret is, when it or its window moved.
     void SyncTextInputRect();
 
@@ -189,6 +193,9 @@ class Application {
         bool operator==(const TextInputSpot&) const = default;
     };
     std::optional<TextInputSpot> text_input_spot_;
+    bool text_input_on_ = false;      // what the backend was last told (it starts off)
+    uint32_t text_input_window_ = 0;  // the window text input is on for
+    bool ime_composing_ = false;      // the last composition the display reported was not empty
 };
 
 }  // namespace ui

@@ -199,15 +199,16 @@ void Edit::Paste() {
 }
 
 void Edit::OnComposition(const std::string& utf8) {
-    // A read-only or disabled edit takes no text, composed or not.
-    const std::u32string text = IsReadOnly() || !IsWindowEnabled() ? std::u32string() : ToU32(utf8);
+    // A read-only or disabled edit takes no text, composed or not; nor does one that lost the focus after
+    // the composition was queued (it would show there for good).
+    const std::u32string text = TakesTextInput() && HasFocus() ? ToU32(utf8) : std::u32string();
     if (text == composition_) return;
     composition_ = text;
     Invalidate();
 }
 
 std::optional<gfx::Rect> Edit::TextInputCaret() {
-    if (IsReadOnly() || !IsWindowEnabled()) return std::nullopt;
+    if (!TakesTextInput()) return std::nullopt;
     // Where OnPaint puts it: at the start of the composition, which moves the text as it grows.
     const std::u32string shown = ShownText();
     const gfx::Rect area = TextRect();

@@ -40,6 +40,8 @@ class Edit : public Control {
     bool IsComposing() const override { return !composition_.empty(); }
     // The input method's composition, shown at the caret and not part of the text until committed.
     const std::u32string& Composition() const { return composition_; }
+    // Neither read-only nor disabled.
+    bool TakesTextInput() const override { return !IsReadOnly() && IsWindowEnabled(); }
     // The caret (where a composition starts), one pixel wide and a line high, while the edit takes text.
     std::optional<gfx::Rect> TextInputCaret() override;
 

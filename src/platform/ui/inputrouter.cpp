@@ -36,6 +36,8 @@ Window* InputRouter::SetFocus(Window* w) {
     // A kill-focus handler that moved the focus elsewhere has the last word.
     if (w && focus_ == now_focus && app_.FromHandle(now_focus) == w)
         w->SendMessage(WM_SETFOCUS, reinterpret_cast<WPARAM>(old));
+    // Before the display is read again: keys typed next get their text only while text input is on.
+    app_.SyncTextInput();
     return old;
 }
 
@@ -92,6 +94,7 @@ void InputRouter::Forget(Window* w) {
     for (Window* f = Focus(); f; f = f->GetParent()) {
         if (f == w) {
             focus_ = 0;
+            app_.SyncTextInput();
             break;
         }
     }

@@ -181,8 +181,11 @@ class Window {
     virtual bool PreTranslateMessage(MSG& msg);
     // True while an input method composes in this window: the keys it takes for that reach no window.
     virtual bool IsComposing() const { return false; }
-    // The caret, in client coordinates, while this window takes typed text (an editable edit); nullopt
-    // otherwise. The input method's candidate window is placed there.
+    // Whether this window takes typed text (an editable, enabled edit): text input is on while it has the
+    // focus.
+    virtual bool TakesTextInput() const { return false; }
+    // The caret, in client coordinates, while this window takes typed text; nullopt otherwise. The input
+    // method's candidate window is placed there.
     virtual std::optional<gfx::Rect> TextInputCaret() { return std::nullopt; }
 
     // Top-level back buffer (children paint into their top-level's).
